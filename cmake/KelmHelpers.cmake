@@ -1,0 +1,21 @@
+# kelm_add_test(NAME <exe> SOURCES <files...> LIBS <targets...>)
+# A GoogleTest executable run under Wine; every test case becomes a ctest test.
+function(kelm_add_test)
+  cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(NOT KELM_BUILD_TESTS)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE kelm_test_support ${T_LIBS})
+  gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+endfunction()
+
+# kelm_version_resource(<target> <file name> <description>)
+# Adds a VERSIONINFO resource to a DLL target.
+function(kelm_version_resource target filename description)
+  set(KELM_RC_FILENAME ${filename})
+  set(KELM_RC_DESCRIPTION ${description})
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+endfunction()

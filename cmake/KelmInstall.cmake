@@ -1,0 +1,36 @@
+# The SDK: include/ (public headers), lib/ (import libraries and CMake packages), bin/ (DLLs).
+include(CMakePackageConfigHelpers)
+
+install(FILES ${KELM_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/mfc/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+        FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/kelm/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kelm
+        FILES_MATCHING PATTERN "*.h" PATTERN "tests" EXCLUDE PATTERN "res" EXCLUDE)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/tapkey/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tapkey
+        FILES_MATCHING PATTERN "*.h" PATTERN "tests" EXCLUDE PATTERN "res" EXCLUDE)
+foreach(dir sonet glyphor)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+          FILES_MATCHING PATTERN "*.h")
+endforeach()
+
+install(TARGETS AfxLite Sonet Glyphor Kelm EXPORT KelmTargets
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT KelmTargets NAMESPACE Kelm:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Kelm)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/KelmConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/KelmConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Kelm)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/KelmConfigVersion.cmake COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/KelmConfig.cmake ${CMAKE_BINARY_DIR}/KelmConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Kelm)
+
+install(TARGETS Tapkey EXPORT TapkeyTargets
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT TapkeyTargets NAMESPACE Tapkey:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/TapkeyConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/TapkeyConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/TapkeyConfigVersion.cmake COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/TapkeyConfig.cmake ${CMAKE_BINARY_DIR}/TapkeyConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)

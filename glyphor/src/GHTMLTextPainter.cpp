@@ -1,0 +1,1 @@
+// Formatted-text painter; filled in with the formatted-text controls.
