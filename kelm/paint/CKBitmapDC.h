@@ -1,0 +1,39 @@
+// Memory device contexts that own one bitmap: colour, one-bit (masks), or a bitmap resource.
+#pragma once
+#include <afxwin.h>
+#include <kelm/KelmDefs.h>
+
+// A memory DC with its own bitmap selected. The object owns both: destroying it selects the
+// previous bitmap back, deletes the DC and then the bitmap. A constructor that fails throws
+// "Nie można utworzyć DC - brak zasobów?" or "Nie można utworzyć bitmapy - brak zasobów?"
+// after releasing what it had created.
+class KELM_API CKBitmapDC : public CDC {
+public:
+    // A colour bitmap compatible with pRefDC (null: the screen), width × height.
+    CKBitmapDC(CDC* pRefDC, int nWidth, int nHeight);
+    virtual ~CKBitmapDC();
+
+    CBitmap* GetBitmap() { return &m_bitmap; }
+    CSize GetSize() const;
+
+protected:
+    // Creates the DC only; the derived constructor creates the bitmap and calls SelectOwned.
+    explicit CKBitmapDC(CDC* pRefDC);
+    void SelectOwned();
+
+    BOOL m_bSelected;
+    CBitmap m_bitmap;
+    CBitmap m_oldBitmap;
+};
+
+// A one-bit bitmap (mask: black ink, white paper). Its initial contents are undefined.
+class KELM_API CKMonoBitmapDC : public CKBitmapDC {
+public:
+    CKMonoBitmapDC(CDC* pRefDC, int nWidth, int nHeight);
+};
+
+// A bitmap resource from the current resource chain (AfxFindResourceHandle).
+class KELM_API CKResBitmapDC : public CKBitmapDC {
+public:
+    CKResBitmapDC(CDC* pRefDC, UINT nIDResource);
+};

@@ -1,0 +1,68 @@
+// Looks: colour roles, the bitmap provider attached to a window, the process-wide registry.
+#pragma once
+#include <afxwin.h>
+#include <kelm/KelmDefs.h>
+#include <kelm/paint/CKBitmapDC.h>
+
+// Colour role of a painting call. Every query also names a set: ink (glyphs, text) or paper
+// (backgrounds).
+enum EColorType {
+    ctBitmap = -1,    // the set's pattern bitmap; role 0 of the set when it has none
+    ctBase = 0,       // plain ink / plain paper
+    ctShadow = 1,     // the offset shadow of a glyph (paper set)
+    ctHighlight = 2,  // the shadow of a hot glyph (paper set), the ink of a focused glyph (ink set)
+    ctDisabled = 3,   // the ink of a disabled glyph
+};
+
+class CKMaskPainter;
+
+// One look: an ink and a paper pattern (borrowed, may be null) and four colours for each set,
+// serving the client area of its owner window and everything inside it. Constructing a provider
+// registers it; destroying it unregisters it. A default provider (bDefault) replaces the
+// built-in look for every window no registered provider covers.
+class KELM_API CKMPBitmapProvider {
+public:
+    // Six colours fill the eight slots: ink (c1, c2, c3, c5), paper (c4, c5, c6, c5).
+    CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC& inkPattern, DWORD c1, DWORD c2, DWORD c3,
+                       CKBitmapDC& paperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault);
+    CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC* pInkPattern, DWORD c1, DWORD c2, DWORD c3,
+                       CKBitmapDC* pPaperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault);
+    ~CKMPBitmapProvider();
+    // Copies all fields; the registry is not touched.
+    CKMPBitmapProvider& operator=(const CKMPBitmapProvider& other);
+
+    // Reassigns the eight colour slots as the constructors do. Nothing is repainted.
+    void ChangeColors(DWORD c1, DWORD c2, DWORD c3, DWORD c4, DWORD c5, DWORD c6);
+
+    // The provider serving pWnd: the innermost registered window that is pWnd or contains it,
+    // else the default provider.
+    static CKMPBitmapProvider* Lookup(CWnd* pWnd);
+    // The current default provider (the built-in look unless a default provider exists).
+    static CKMPBitmapProvider* GetDefault();
+    // Registered providers, in lookup order.
+    static int GetRegisteredCount();
+    static CKMPBitmapProvider* GetRegistered(int nIndex);
+
+    CWnd* GetOwner() const { return m_pOwner; }
+    bool IsDefault() const { return m_bDefault; }
+
+protected:
+    CKMPBitmapProvider();  // fields left unset: the built-in look is filled at start-up
+    CKBitmapDC* GetBitmapDC(bool bInk);
+    DWORD GetColor(EColorType role, bool bInk);
+
+private:
+    friend class CKMaskPainter;
+    friend struct CKProviderRegistry;
+    CKMPBitmapProvider(const CKMPBitmapProvider&) = delete;
+    void SetColors(DWORD c1, DWORD c2, DWORD c3, DWORD c4, DWORD c5, DWORD c6);
+    void Register();
+    void Unregister();
+
+    CKBitmapDC* m_pInkPattern;
+    DWORD m_inkColors[4];
+    CKBitmapDC* m_pPaperPattern;
+    DWORD m_paperColors[4];
+    bool m_bDefault;
+    CWnd* m_pOwner;
+};

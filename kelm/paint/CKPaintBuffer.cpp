@@ -1,0 +1,23 @@
+#include "CKPaintBuffer.h"
+
+#include "CKStdPainter.h"
+
+CKPaintBuffer::CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight)
+    : m_nWidth(nWidth), m_nHeight(nHeight), m_colour(pTarget, nWidth, nHeight), m_mask(&m_colour, nWidth, nHeight) {
+    m_mask.PatBlt(0, 0, nWidth, nHeight, WHITENESS);
+}
+
+void CKPaintBuffer::PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers) {
+    painter.PaintWithoutMask(pDC, rc, layers.background, false, true);
+    if (layers.bShadow) painter.PaintWithMask(pDC, pMaskDC, rc, layers.shadow, ptShadowOffset, false, false, true);
+    painter.PaintWithMask(pDC, pMaskDC, rc, layers.ink, CPoint(0, 0), true, false, true);
+}
+
+void CKPaintBuffer::Compose(CWnd* pWnd, const SKLayers& layers) {
+    CKMaskPainter painter(pWnd);
+    PaintLayers(painter, &m_colour, &m_mask, Rect(), layers);
+}
+
+void CKPaintBuffer::Present(CDC* pTarget, int x, int y) {
+    pTarget->BitBlt(x, y, m_nWidth, m_nHeight, &m_colour, 0, 0, SRCCOPY);
+}
