@@ -451,6 +451,11 @@ public:
 
     CWnd();
     virtual ~CWnd();
+    // Insert-after markers for SetWindowPos.
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
     operator HWND() const { return this == NULL ? NULL : m_hWnd; }
     HWND GetSafeHwnd() const { return this == NULL ? NULL : m_hWnd; }
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
@@ -644,6 +649,7 @@ public:
     afx_msg void OnSysColorChange();
 
 protected:
+    explicit CWnd(HWND hWnd);
     WNDPROC m_pfnSuper;   // the window procedure in place before subclassing
 
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);

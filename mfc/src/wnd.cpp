@@ -178,8 +178,19 @@ static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 CWnd::CWnd() : m_hWnd(NULL), m_hWndOwner(NULL), m_pfnSuper(NULL) {}
+CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_hWndOwner(NULL), m_pfnSuper(NULL) {}
+
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 CWnd::~CWnd() {
+    const INT_PTR h = (INT_PTR)m_hWnd;
+    if (h >= -2 && h <= 1) {  // no window, or one of the insert-after markers
+        m_hWnd = NULL;
+        return;
+    }
     if (m_hWnd != NULL && this != CWnd::FromHandlePermanent(m_hWnd)) {
         m_hWnd = NULL;  // a temporary or detached object: the window is not ours
         return;
@@ -607,6 +618,12 @@ void CWnd::OnNcDestroy() {
     if ((WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == pfnWndProc && *lplpfn != NULL)
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)*lplpfn);
     Detach();
+    // The application ends with its main window.
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = NULL;
+        ::PostQuitMessage(0);
+    }
     PostNcDestroy();
 }
 

@@ -1,0 +1,165 @@
+// The demo gallery: opens every page; with --shots DIR it drives the pages, writes a screenshot
+// of each window into DIR and exits.
+#include <afxwin.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "DemoPage.h"
+
+static std::vector<DemoPage>& Pages() {
+    static std::vector<DemoPage> pages;
+    return pages;
+}
+
+void RegisterDemoPage(const DemoPage& page) { Pages().push_back(page); }
+
+LPCSTR DemoWindowClass() {
+    static CString name = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
+                                              (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    return name;
+}
+
+CFont* DemoFont(int nHeight, bool bBold) {
+    static std::map<int, CFont*> fonts;
+    CFont*& f = fonts[nHeight * 2 + (bBold ? 1 : 0)];
+    if (f == NULL) {
+        f = new CFont;
+        f->CreateFont(nHeight, 0, 0, 0, bBold ? FW_BOLD : FW_NORMAL, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0,
+                      NONANTIALIASED_QUALITY, 0, "Tahoma");
+    }
+    return f;
+}
+
+void DemoSetTitle(CWnd* pWnd, const char* pszText) {
+    wchar_t wide[256];
+    if (::MultiByteToWideChar(1250, 0, pszText, -1, wide, 256) > 0) ::SetWindowTextW(pWnd->m_hWnd, wide);
+}
+
+void DemoPump(DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    do {
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 5, QS_ALLINPUT);
+    } while (::GetTickCount() - start < ms);
+}
+
+void DemoMoveCursor(CWnd* pWnd, int x, int y) {
+    POINT pt = {x, y};
+    ::ClientToScreen(pWnd->m_hWnd, &pt);
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = (pt.x * 65536 + cx / 2) / cx;
+    in.mi.dy = (pt.y * 65536 + cy / 2) / cy;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &in, sizeof(in));
+    DemoPump(30);
+}
+
+void DemoClick(CWnd* pWnd, int x, int y, bool bLeft) {
+    DemoMoveCursor(pWnd, x, y);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = bLeft ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
+    ::SendInput(1, &in, sizeof(in));
+    DemoPump(30);
+    in.mi.dwFlags = bLeft ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
+    ::SendInput(1, &in, sizeof(in));
+    DemoPump(30);
+}
+
+// Writes the window's screen pixels (child windows included) as a 24-bit BMP.
+static bool SaveScreenshot(CWnd* pWnd, const std::string& path) {
+    CRect rc;
+    pWnd->GetWindowRect(&rc);
+    const int w = rc.Width(), h = rc.Height();
+    HDC hScreen = ::GetDC(NULL);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = NULL;
+    HBITMAP hDib = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &bits, NULL, 0);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ hOld = ::SelectObject(hMem, hDib);
+    ::BitBlt(hMem, 0, 0, w, h, hScreen, rc.left, rc.top, SRCCOPY);
+    ::GdiFlush();
+    const DWORD stride = (w * 3 + 3) & ~3, size = stride * h;
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
+    fh.bfSize = fh.bfOffBits + size;
+    bool ok = false;
+    if (FILE* f = std::fopen(path.c_str(), "wb")) {
+        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+             std::fwrite(bits, 1, size, f) == size;
+        std::fclose(f);
+    }
+    ::SelectObject(hMem, hOld);
+    ::DeleteDC(hMem);
+    ::DeleteObject(hDib);
+    ::ReleaseDC(NULL, hScreen);
+    return ok;
+}
+
+class CDemoApp : public CWinApp {
+public:
+    CDemoApp() : CWinApp("Kelm demo") {}
+    BOOL InitInstance() override;
+};
+
+static CDemoApp theApp;
+
+BOOL CDemoApp::InitInstance() {
+    std::string shots;
+    for (int i = 1; i < __argc; ++i)
+        if (std::strcmp(__argv[i], "--shots") == 0 && i + 1 < __argc) shots = __argv[++i];
+
+    if (shots.empty()) {
+        // Interactive: every page at once; closing the first page ends the program.
+        for (const DemoPage& page : Pages()) {
+            CWnd* pWnd = page.create();
+            if (m_pMainWnd == NULL) m_pMainWnd = pWnd;
+        }
+        return m_pMainWnd != NULL;
+    }
+
+    int failures = 0;
+    for (const DemoPage& page : Pages()) {
+        CWnd* pWnd = page.create();
+        if (pWnd == NULL) {
+            std::printf("demo: page %s failed to open\n", page.name);
+            ++failures;
+            continue;
+        }
+        pWnd->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        pWnd->UpdateWindow();
+        DemoPump(200);
+        if (page.drive != NULL) page.drive(pWnd);
+        DemoPump(100);
+        std::string path = shots + "\\" + page.name + ".bmp";
+        if (!SaveScreenshot(pWnd, path)) {
+            std::printf("demo: cannot write %s\n", path.c_str());
+            ++failures;
+        }
+        pWnd->DestroyWindow();
+        DemoPump(50);
+    }
+    std::fflush(stdout);
+    ::ExitProcess(failures == 0 ? 0 : 1);
+    return FALSE;
+}
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow) {
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
+}

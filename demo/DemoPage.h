@@ -1,0 +1,27 @@
+// A page of the demo gallery: a top-level window that shows some controls, and an optional
+// script that drives it with real input in the headless run.
+#pragma once
+#include <afxwin.h>
+
+struct DemoPage {
+    const char* name;              // file name of its screenshot
+    CWnd* (*create)();             // creates and shows the page's window
+    void (*drive)(CWnd* pPage);    // optional: real input before the screenshot
+};
+
+// Every page registers itself with a static DemoPageRegistrar.
+void RegisterDemoPage(const DemoPage& page);
+struct DemoPageRegistrar {
+    explicit DemoPageRegistrar(const DemoPage& page) { RegisterDemoPage(page); }
+};
+
+// Helpers for pages.
+LPCSTR DemoWindowClass();
+CFont* DemoFont(int nHeight, bool bBold = false);
+// Sets a window's caption from code-page-1250 text (the system draws captions in Unicode).
+void DemoSetTitle(CWnd* pWnd, const char* pszText);
+// Dispatches messages for ms milliseconds.
+void DemoPump(DWORD ms);
+// Moves the real cursor to a point of a window's client area (absolute SendInput).
+void DemoMoveCursor(CWnd* pWnd, int x, int y);
+void DemoClick(CWnd* pWnd, int x, int y, bool bLeft = true);

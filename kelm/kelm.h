@@ -1,0 +1,11 @@
+// Kelm: skinned, self-painted controls. The one header a host includes.
+#pragma once
+#include <afxwin.h>
+
+#include <kelm/KelmDefs.h>
+#include <kelm/paint/CKBitmapDC.h>
+#include <kelm/paint/CKMPBitmapProvider.h>
+#include <kelm/paint/CKMaskPainter.h>
+#include <kelm/paint/CKPaintBuffer.h>
+#include <kelm/paint/CKResourceScope.h>
+#include <kelm/paint/CKStdPainter.h>

@@ -1,0 +1,27 @@
+// A host built against the installed SDK: it paints a mask in the library's look through the
+// exported painter and checks the result, so the headers, import libraries and DLLs all agree.
+#include <kelm/kelm.h>
+#include <tapkey/tapkey.h>
+
+#include <cstdio>
+
+int main() {
+    CKBitmapDC colour(NULL, 16, 16);
+    CKMonoBitmapDC mask(&colour, 16, 16);
+    mask.PatBlt(0, 0, 16, 16, BLACKNESS);
+    colour.FillSolidRect(0, 0, 16, 16, RGB(1, 2, 3));
+    CKMaskPainter painter(NULL);
+    painter.PaintWithMask(&colour, &mask, CRect(0, 0, 16, 16), ctDisabled, CPoint(0, 0), true, false, true);
+    const COLORREF got = colour.GetPixel(5, 5), want = painter.GetColor(ctDisabled, true);
+    if (got != want || want != 0x8080A0) {
+        std::printf("sdk consumer: painted %06lx, expected %06lx\n", (unsigned long)got, (unsigned long)want);
+        return 1;
+    }
+    // Tapkey.dll and everything it imports load from the SDK's bin/.
+    if (BrdPart(24, 1, 3) != 0x31000000u || ::LoadLibraryA("Tapkey.dll") == NULL) {
+        std::printf("sdk consumer: exports do not match\n");
+        return 1;
+    }
+    std::printf("sdk consumer: ok\n");
+    return 0;
+}
