@@ -7,10 +7,13 @@ CKPaintBuffer::CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight)
     m_mask.PatBlt(0, 0, nWidth, nHeight, WHITENESS);
 }
 
-void CKPaintBuffer::PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers) {
+void CKPaintBuffer::PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers,
+                                const CRect* pMaskRect) {
     painter.PaintWithoutMask(pDC, rc, layers.background, false, true);
-    if (layers.bShadow) painter.PaintWithMask(pDC, pMaskDC, rc, layers.shadow, ptShadowOffset, false, false, true);
-    painter.PaintWithMask(pDC, pMaskDC, rc, layers.ink, CPoint(0, 0), true, false, true);
+    if (pMaskDC == NULL) return;
+    const CRect rcMask = pMaskRect != NULL ? *pMaskRect : rc;
+    if (layers.bShadow) painter.PaintWithMask(pDC, pMaskDC, rcMask, layers.shadow, ptShadowOffset, false, false, true);
+    painter.PaintWithMask(pDC, pMaskDC, rcMask, layers.ink, CPoint(0, 0), true, false, true);
 }
 
 void CKPaintBuffer::Compose(CWnd* pWnd, const SKLayers& layers) {

@@ -29,8 +29,11 @@ public:
     // Copies the colour buffer to (x, y) of pTarget with one SRCCOPY.
     void Present(CDC* pTarget, int x = 0, int y = 0);
 
-    // The layers of a finished mask, painted into rc of pDC with a painter.
-    static void PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers);
+    // The layers of a finished mask, painted into rc of pDC with a painter. With pMaskRect the
+    // shadow and ink cover only that part of rc (a mask smaller than rc); a null pMaskDC paints
+    // the background alone.
+    static void PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers,
+                            const CRect* pMaskRect = NULL);
 
 private:
     int m_nWidth, m_nHeight;
