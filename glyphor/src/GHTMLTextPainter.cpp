@@ -1,1 +1,305 @@
-// Formatted-text painter; filled in with the formatted-text controls.
+// CGHTMLTextPainter: fonts, measuring and painting with GDI around the markup parser and layout.
+#include "GHTMLTextPainter.h"
+
+#include "Layout.h"
+#include "Markup.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kDefaultFontSize = 80;  // tenths of a point
+const int kDefaultDpi = 96;
+const char kDefaultFace[] = "Tahoma";
+// Font size of <font size="n"> in thousandths of the base size, by n.
+const int kSizePerMille[glyphor::kMaxSize + 1] = {0, 625, 813, 1000, 1125, 1500, 2000, 3000};
+
+// Distances of the device converted to a DC's logical units, and the direction of its y axis.
+class Units {
+public:
+    explicit Units(HDC hdc) : m_hdc(hdc) {
+        POINT p[2] = {{0, 0}, {kProbe, kProbe}};
+        ::DPtoLP(hdc, p, 2);
+        m_perPixelX = std::abs(p[1].x - p[0].x) / double(kProbe);
+        m_perPixelY = std::abs(p[1].y - p[0].y) / double(kProbe);
+        m_yDown = p[1].y >= p[0].y;
+    }
+    int ToLogicalX(int px) const { return (int)std::lround(px * m_perPixelX); }
+    int ToLogicalY(int px) const { return (int)std::lround(px * m_perPixelY); }
+    // A font height of px pixels. Rounded up: a font realised from logical units may be
+    // truncated to whole pixels, and 10.99 pixels would make a font a pixel too small.
+    int FontHeight(int px) const { return std::max(1, (int)std::ceil(px * m_perPixelY - 1e-6)); }
+    // Pixels at the record's resolution to logical units, keeping the sign.
+    int PixelsX(int v, int refDpi) const { return ToLogicalX(::MulDiv(v, Dpi(LOGPIXELSX), Ref(refDpi))); }
+    int PixelsY(int v, int refDpi) const { return ToLogicalY(::MulDiv(v, Dpi(LOGPIXELSY), Ref(refDpi))); }
+    int Dpi(int index) const { return ::GetDeviceCaps(m_hdc, index); }
+    bool YDown() const { return m_yDown; }
+
+private:
+    static const int kProbe = 10000;
+    static int Ref(int refDpi) { return refDpi > 0 ? refDpi : kDefaultDpi; }
+    HDC m_hdc;
+    double m_perPixelX, m_perPixelY;
+    bool m_yDown;
+};
+
+LOGFONTA MakeLogFont(const glyphor::Style& s, const FormatTextParams& p, const Units& units) {
+    LOGFONTA lf;
+    std::memset(&lf, 0, sizeof(lf));
+    int tenths = p.nFontSize > 0 ? p.nFontSize : kDefaultFontSize;
+    tenths = ::MulDiv(tenths, kSizePerMille[s.size], 1000);
+    int pixels = std::max(1, ::MulDiv(tenths, units.Dpi(LOGPIXELSY), 720));
+    lf.lfHeight = -units.FontHeight(pixels);
+    int weight = s.bold ? (p.nBoldWeight > 0 ? p.nBoldWeight : FW_BOLD) : (p.nFontWeight > 0 ? p.nFontWeight : FW_NORMAL);
+    lf.lfWeight = std::min(weight, 1000);
+    lf.lfItalic = s.italic;
+    lf.lfUnderline = s.underline || (s.link && p.bUnderlineLinks);
+    lf.lfStrikeOut = s.strike;
+    lf.lfCharSet = EASTEUROPE_CHARSET;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const char* face = !s.face.empty() ? s.face.c_str() : p.szFaceName[0] ? p.szFaceName : kDefaultFace;
+    for (int k = 0; k < LF_FACESIZE - 1 && face[k]; ++k) lf.lfFaceName[k] = face[k];
+    return lf;
+}
+
+// The fonts of one Format or Paint, created on first use and deleted with the set.
+class FontSet {
+public:
+    explicit FontSet(const std::vector<LOGFONTA>& logFonts) : m_logFonts(logFonts), m_fonts(logFonts.size()) {}
+    CFont* Get(int style) {
+        std::unique_ptr<CFont>& f = m_fonts.at(style);
+        if (!f) {
+            f.reset(new CFont);
+            if (!f->CreateFontIndirect(&m_logFonts[style])) return nullptr;
+        }
+        return f->GetSafeHandle() ? f.get() : nullptr;
+    }
+
+private:
+    const std::vector<LOGFONTA>& m_logFonts;
+    std::vector<std::unique_ptr<CFont>> m_fonts;
+};
+
+// Saves a DC's state and restores it (deselecting the fonts of a FontSet made before it).
+class DCStateGuard {
+public:
+    explicit DCStateGuard(HDC hdc)
+        : m_hdc(hdc), m_font(::GetCurrentObject(hdc, OBJ_FONT)), m_saved(::SaveDC(hdc)) {}
+    ~DCStateGuard() {
+        if (m_saved)
+            ::RestoreDC(m_hdc, m_saved);
+        else
+            ::SelectObject(m_hdc, m_font);
+    }
+    DCStateGuard(const DCStateGuard&) = delete;
+    DCStateGuard& operator=(const DCStateGuard&) = delete;
+
+private:
+    HDC m_hdc;
+    HGDIOBJ m_font;
+    int m_saved;
+};
+
+class GdiMeasurer : public glyphor::Measurer {
+public:
+    GdiMeasurer(HDC hdc, FontSet& fonts, size_t styleCount)
+        : m_hdc(hdc), m_fonts(fonts), m_metrics(styleCount), m_known(styleCount, false) {}
+
+    glyphor::FontMetrics Metrics(int style) override {
+        if (!m_known.at(style)) {
+            TEXTMETRICA tm;
+            if (Select(style) && ::GetTextMetricsA(m_hdc, &tm)) {
+                m_metrics[style].ascent = std::abs((int)tm.tmAscent);
+                m_metrics[style].descent = std::abs((int)tm.tmDescent);
+            } else {
+                m_failed = true;
+            }
+            m_known[style] = true;
+        }
+        return m_metrics[style];
+    }
+
+    int TextWidth(int style, const std::string& text) override {
+        SIZE size = {0, 0};
+        if (!Select(style) || !::GetTextExtentPoint32A(m_hdc, text.data(), (int)text.size(), &size)) {
+            m_failed = true;
+            return 0;
+        }
+        return std::abs((int)size.cx);
+    }
+
+    bool Failed() const { return m_failed; }
+
+private:
+    bool Select(int style) {
+        CFont* font = m_fonts.Get(style);
+        if (font == nullptr) return false;
+        ::SelectObject(m_hdc, font->GetSafeHandle());
+        return true;
+    }
+
+    HDC m_hdc;
+    FontSet& m_fonts;
+    std::vector<glyphor::FontMetrics> m_metrics;
+    std::vector<bool> m_known;
+    bool m_failed = false;
+};
+
+bool IsMonochrome(HDC hdc) {
+    if (::GetObjectType(hdc) == OBJ_MEMDC) {
+        BITMAP bm;
+        HGDIOBJ bitmap = ::GetCurrentObject(hdc, OBJ_BITMAP);
+        if (bitmap && ::GetObjectA(bitmap, sizeof(bm), &bm)) return bm.bmBitsPixel * bm.bmPlanes == 1;
+    }
+    return ::GetDeviceCaps(hdc, BITSPIXEL) * ::GetDeviceCaps(hdc, PLANES) == 1;
+}
+
+}  // namespace
+
+struct CGHTMLTextPainter::Impl {
+    std::string text;
+    FormatTextParams params = GetDefaultFormatTextParams();
+    int maxWidth = -1;
+
+    bool formatted = false;
+    glyphor::Document doc;
+    glyphor::Layout layout;
+    std::vector<LOGFONTA> logFonts;  // by style, heights in the formatting DC's logical units
+    bool yDown = true;
+    int shadowX = 0, shadowY = 0;    // logical, positive
+
+    void Invalidate() {
+        formatted = false;
+        layout = glyphor::Layout();
+    }
+};
+
+CGHTMLTextPainter::CGHTMLTextPainter() : m_pImpl(new Impl) {}
+
+CGHTMLTextPainter::~CGHTMLTextPainter() { delete m_pImpl; }
+
+void CGHTMLTextPainter::SetGHTMLText(CString strText) {
+    m_pImpl->text.assign((LPCSTR)strText, strText.GetLength());
+    m_pImpl->Invalidate();
+}
+
+void CGHTMLTextPainter::SetFormatParams(FormatTextParams params) {
+    params.szFaceName[sizeof(params.szFaceName) - 1] = '\0';
+    m_pImpl->params = params;
+    m_pImpl->Invalidate();
+}
+
+void CGHTMLTextPainter::SetMaxWidth(int nMaxWidth) {
+    m_pImpl->maxWidth = nMaxWidth;
+    m_pImpl->Invalidate();
+}
+
+BOOL CGHTMLTextPainter::Format(CDC* pDC) {
+    Impl& m = *m_pImpl;
+    m.Invalidate();
+    HDC hdc = pDC == nullptr ? NULL : pDC->m_hAttribDC ? pDC->m_hAttribDC : pDC->m_hDC;
+    if (hdc == NULL) return FALSE;
+
+    const FormatTextParams& p = m.params;
+    glyphor::ParseOptions parse;
+    parse.newlineBreaks = p.bNewlineBreaks != 0;
+    m.doc = glyphor::ParseMarkup(m.text.data(), m.text.size(), parse);
+
+    Units units(hdc);
+    m.yDown = units.YDown();
+    m.logFonts.clear();
+    for (const glyphor::Style& s : m.doc.styles) m.logFonts.push_back(MakeLogFont(s, p, units));
+
+    FontSet fonts(m.logFonts);
+    DCStateGuard state(hdc);
+    GdiMeasurer measurer(hdc, fonts, m.doc.styles.size());
+
+    glyphor::LayoutOptions o;
+    o.maxWidth = m.maxWidth;
+    o.marginLeft = units.PixelsX(p.nMarginLeft, p.nRefDpiX);
+    o.marginRight = units.PixelsX(p.nMarginRight, p.nRefDpiX);
+    o.marginTop = units.PixelsY(p.nMarginTop, p.nRefDpiY);
+    o.marginBottom = units.PixelsY(p.nMarginBottom, p.nRefDpiY);
+    o.lineGap = units.PixelsY(p.nLineSpacing, p.nRefDpiY);
+    if (p.nParagraphSpacing > 0) {
+        o.paragraphGap = units.PixelsY(p.nParagraphSpacing, p.nRefDpiY);
+    } else if (p.nParagraphSpacing == 0 && !m.doc.tokens.empty()) {
+        glyphor::FontMetrics base = measurer.Metrics(0);
+        o.paragraphGap = (base.ascent + base.descent) / 2;
+    }
+    int shadow = std::max(0, p.nShadowOffset);
+    m.shadowX = units.PixelsX(shadow, p.nRefDpiX);
+    m.shadowY = units.PixelsY(shadow, p.nRefDpiY);
+
+    glyphor::Layout layout = glyphor::LayOut(m.doc, measurer, o);
+    if (measurer.Failed()) return FALSE;
+    if (!layout.lines.empty()) {
+        layout.width += m.shadowX;
+        layout.height += m.shadowY;
+    }
+    m.layout = std::move(layout);
+    m.formatted = true;
+    return TRUE;
+}
+
+int CGHTMLTextPainter::GetWidth() const { return m_pImpl->layout.width; }
+
+int CGHTMLTextPainter::GetHeight() const { return m_pImpl->layout.height; }
+
+BOOL CGHTMLTextPainter::Paint(CDC* pDC, int x, int y, CRect rcClip, int nFlags) {
+    Impl& m = *m_pImpl;
+    if (pDC == nullptr || pDC->m_hDC == NULL) return FALSE;
+    if (!m.formatted && !Format(pDC)) return FALSE;
+    if (m.layout.lines.empty()) return TRUE;
+
+    HDC hdc = pDC->m_hDC;
+    const FormatTextParams& p = m.params;
+    FontSet fonts(m.logFonts);
+    DCStateGuard state(hdc);
+    if (!(nFlags & GHTP_NOCLIP)) {
+        rcClip.NormalizeRect();
+        ::IntersectClipRect(hdc, rcClip.left, rcClip.top, rcClip.right, rcClip.bottom);
+    }
+    ::SetBkMode(hdc, TRANSPARENT);
+    ::SetTextAlign(hdc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
+    const bool mono = IsMonochrome(hdc);
+    const int yDir = m.yDown ? 1 : -1;
+    const int align = nFlags & (GHTP_CENTER | GHTP_RIGHT);
+    const bool shadow = m.shadowX > 0 || m.shadowY > 0;
+
+    BOOL ok = TRUE;
+    for (int pass = shadow ? 0 : 1; pass < 2; ++pass) {
+        const int dx = pass == 0 ? m.shadowX : 0;
+        const int dy = pass == 0 ? m.shadowY : 0;
+        for (const glyphor::Line& line : m.layout.lines) {
+            int slack = m.layout.contentWidth - line.width;
+            int indent = align == GHTP_RIGHT ? slack : align == GHTP_CENTER ? slack / 2 : 0;
+            int baseline = y + yDir * (line.top + line.ascent + dy);
+            for (const glyphor::PlacedRun& run : line.runs) {
+                const glyphor::Style& s = m.doc.styles[run.style];
+                COLORREF color = pass == 0                  ? p.crShadow
+                                 : s.hasColor && !mono      ? (COLORREF)s.color
+                                 : s.link                   ? p.crLink
+                                                            : p.crText;
+                CFont* font = fonts.Get(run.style);
+                if (font == nullptr) {
+                    ok = FALSE;
+                    continue;
+                }
+                ::SelectObject(hdc, font->GetSafeHandle());
+                ::SetTextColor(hdc, color);
+                ::TextOutA(hdc, x + run.x + indent + dx, baseline, run.text.data(), (int)run.text.size());
+            }
+        }
+    }
+    return ok;
+}
