@@ -9,3 +9,5 @@
 #include <kelm/paint/CKPaintBuffer.h>
 #include <kelm/paint/CKResourceScope.h>
 #include <kelm/paint/CKStdPainter.h>
+#include <kelm/range/CKSliderCtrl.h>
+#include <kelm/range/CKSpinButtonCtrl.h>

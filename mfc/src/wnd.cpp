@@ -415,7 +415,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_vv: (this->*mmf.pfn_vv)(); break;
     case AfxSig_vw: (this->*mmf.pfn_vw)((UINT_PTR)wParam); break;
     case AfxSig_vb: (this->*mmf.pfn_vb)((BOOL)wParam); break;
-    case AfxSig_vW: (this->*mmf.pfn_vW)(CWnd::FromHandle((HWND)wParam)); break;
+    case AfxSig_vW:  // WM_CAPTURECHANGED names the new capture window in lParam
+        (this->*mmf.pfn_vW)(CWnd::FromHandle((HWND)(message == WM_CAPTURECHANGED ? lParam : (LPARAM)wParam)));
+        break;
     case AfxSig_vbw: (this->*mmf.pfn_vbw)((BOOL)wParam, (UINT)lParam); break;
     case AfxSig_vwii: (this->*mmf.pfn_vwii)((UINT)wParam, (short)LOWORD(lParam), (short)HIWORD(lParam)); break;
     case AfxSig_vii: (this->*mmf.pfn_vii)((short)LOWORD(lParam), (short)HIWORD(lParam)); break;
