@@ -9,5 +9,7 @@
 #include <kelm/paint/CKPaintBuffer.h>
 #include <kelm/paint/CKResourceScope.h>
 #include <kelm/paint/CKStdPainter.h>
+#include <kelm/range/CKScrollBar.h>
 #include <kelm/range/CKSliderCtrl.h>
 #include <kelm/range/CKSpinButtonCtrl.h>
+#include <kelm/range/CKTScrollBar.h>
