@@ -9,6 +9,8 @@
 #include <kelm/paint/CKPaintBuffer.h>
 #include <kelm/paint/CKResourceScope.h>
 #include <kelm/paint/CKStdPainter.h>
+#include <kelm/buttons/CKButton.h>
+#include <kelm/buttons/CKMaskButton.h>
 #include <kelm/range/CKScrollBar.h>
 #include <kelm/range/CKSliderCtrl.h>
 #include <kelm/range/CKSpinButtonCtrl.h>
