@@ -9,9 +9,12 @@
 #include <kelm/paint/CKPaintBuffer.h>
 #include <kelm/paint/CKResourceScope.h>
 #include <kelm/paint/CKStdPainter.h>
+#include <kelm/paint/KelmPopupWnd.h>
 #include <kelm/buttons/CKButton.h>
 #include <kelm/buttons/CKMaskButton.h>
+#include <kelm/buttons/CKStatic.h>
 #include <kelm/range/CKScrollBar.h>
 #include <kelm/range/CKSliderCtrl.h>
 #include <kelm/range/CKSpinButtonCtrl.h>
 #include <kelm/range/CKTScrollBar.h>
+#include <kelm/range/CKToolTipCtrl.h>

@@ -15,13 +15,20 @@ struct SKLayers {
     EColorType ink;
 };
 
+// The buffers of a paint onto the screen are kept between paints and reused by the next one (on
+// the thread that made them), growing to the largest size asked for; other targets get buffers
+// of their own. Either way a paint sees a buffer whose first nWidth × nHeight pixels it owns,
+// with a fresh DC state and an all-paper mask.
 class KELM_API CKPaintBuffer {
 public:
-    // A colour buffer compatible with pTarget and an all-paper mask, both nWidth × nHeight.
+    // A colour buffer compatible with pTarget and an all-paper mask, at least nWidth × nHeight.
     CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight);
+    ~CKPaintBuffer();
+    CKPaintBuffer(const CKPaintBuffer&) = delete;
+    CKPaintBuffer& operator=(const CKPaintBuffer&) = delete;
 
-    CKBitmapDC& Colour() { return m_colour; }
-    CKMonoBitmapDC& Mask() { return m_mask; }
+    CKBitmapDC& Colour() { return *m_pColour; }
+    CKMonoBitmapDC& Mask() { return *m_pMask; }
     CRect Rect() const { return CRect(0, 0, m_nWidth, m_nHeight); }
 
     // Paints the layers of the mask into the colour buffer, in pWnd's look (client coordinates).
@@ -35,8 +42,14 @@ public:
     static void PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers,
                             const CRect* pMaskRect = NULL);
 
+    // Frees the kept buffers (they are made again when needed).
+    static void FreeKeptBuffers();
+
 private:
     int m_nWidth, m_nHeight;
-    CKBitmapDC m_colour;
-    CKMonoBitmapDC m_mask;
+    CKBitmapDC* m_pColour;
+    CKMonoBitmapDC* m_pMask;
+    bool m_bKept;          // the buffers belong to the kept set, else to this object
+    int m_nSavedColour;    // SaveDC levels restored when a kept buffer is given back
+    int m_nSavedMask;
 };

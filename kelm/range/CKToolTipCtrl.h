@@ -1,0 +1,31 @@
+// The platform tooltip control with its text painted as Glyphor markup on the look's background.
+// The window is sized from the laid-out text and kept on the screen; tools, timing and the text
+// of the tool under the pointer stay the platform control's.
+#pragma once
+#include <afxcmn.h>
+#include <kelm/KelmDefs.h>
+
+#include <FormatTextParams.h>
+
+class KELM_API CKToolTipCtrl : public CToolTipCtrl {
+public:
+    CKToolTipCtrl();
+    virtual ~CKToolTipCtrl();
+
+    // The window size for a laid-out text of ptExtent device units (either sign): one pixel of
+    // border on every side.
+    static CSize WindowSizeFromExtent(CPoint ptExtent);
+    // Moves a tip of cx × cy at (x, y) back onto a screen of cxScreen × cyScreen: left of the
+    // right edge, and above the point when it comes too close to the bottom.
+    static void KeepOnScreen(int& x, int& y, int cx, int cy, int cxScreen, int cyScreen);
+
+    // Layout parameters of the text; a copy of Glyphor's default record. The text colours
+    // (crText, crLink, crShadow) are replaced by the look's ink colour when painting.
+    FormatTextParams m_params;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    DECLARE_MESSAGE_MAP()
+};
