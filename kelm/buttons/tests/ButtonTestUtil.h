@@ -6,6 +6,7 @@
 #include <kelm/paint/CKMPBitmapProvider.h>
 #include <kelm/paint/CKMaskPainter.h>
 
+#include <GdiBudget.h>
 #include <KelmTest.h>
 #include <SpyParent.h>
 #include <gtest/gtest.h>
@@ -138,25 +139,7 @@ inline kt::Pixels Drawn(CKButton& b, UINT nState) {
     return kt::ReadDC(target.m_hDC, 0, 0, rc.Width(), rc.Height());
 }
 
-// Fills the process's GDI handle table but for nHeadroom handles while it lives, so that a
-// leak of one handle per call shows as a creation failure within nHeadroom calls.
-class GdiSqueeze {
-public:
-    explicit GdiSqueeze(size_t nHeadroom) {
-        for (HBITMAP h; m_handles.size() < 1000000 && (h = ::CreateBitmap(1, 1, 1, 1, NULL)) != NULL;)
-            m_handles.push_back(h);
-        for (; nHeadroom > 0 && !m_handles.empty(); --nHeadroom) {
-            ::DeleteObject(m_handles.back());
-            m_handles.pop_back();
-        }
-    }
-    ~GdiSqueeze() {
-        for (HBITMAP h : m_handles) ::DeleteObject(h);
-    }
-    size_t Held() const { return m_handles.size(); }
-private:
-    std::vector<HBITMAP> m_handles;
-};
+using kt::GdiSqueeze;
 
 // Real input: the cursor to a client point of a window; a button press or release.
 inline void MoveTo(CWnd& wnd, int x, int y) {

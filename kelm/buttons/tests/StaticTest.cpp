@@ -4,6 +4,7 @@
 #include <kelm/paint/CKBitmapDC.h>
 #include <kelm/paint/CKMaskPainter.h>
 
+#include <GdiBudget.h>
 #include <KelmTest.h>
 #include <SpyParent.h>
 #include <gtest/gtest.h>
@@ -89,18 +90,7 @@ kt::Pixels Expected(const kt::Pixels& mask, CWnd* pWnd) {
     return out;
 }
 
-// How many more GDI objects the process can make (GetGuiResources counts nothing under Wine).
-int FreeGdiHandles() {
-    std::vector<HBRUSH> brushes;
-    brushes.reserve(70000);
-    while (brushes.size() < 200000) {
-        HBRUSH b = ::CreateSolidBrush(RGB(1, 2, 3));
-        if (b == NULL) break;
-        brushes.push_back(b);
-    }
-    for (HBRUSH b : brushes) ::DeleteObject(b);
-    return (int)brushes.size();
-}
+using kt::FreeGdiHandles;
 
 std::string Text(HWND hWnd) {
     char buf[256] = "";

@@ -5,6 +5,7 @@
 #include <kelm/range/CKToolTipCtrl.h>
 
 #include <GHTMLTextPainter.h>
+#include <GdiBudget.h>
 #include <KelmTest.h>
 #include <SpyParent.h>
 #include <gtest/gtest.h>
@@ -44,18 +45,7 @@ CRect WindowRect(CWnd& wnd) {
     return rc;
 }
 
-// How many more GDI objects the process can make (GetGuiResources counts nothing under Wine).
-int FreeGdiHandles() {
-    std::vector<HBRUSH> brushes;
-    brushes.reserve(70000);
-    while (brushes.size() < 200000) {
-        HBRUSH b = ::CreateSolidBrush(RGB(1, 2, 3));
-        if (b == NULL) break;
-        brushes.push_back(b);
-    }
-    for (HBRUSH b : brushes) ::DeleteObject(b);
-    return (int)brushes.size();
-}
+using kt::FreeGdiHandles;
 
 // A host with a tooltip under a default look of its own colours.
 struct TipHost {
