@@ -57,8 +57,8 @@ void DemoMoveCursor(CWnd* pWnd, int x, int y) {
     const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dx = (pt.x * 65536 + cx / 2) / cx;
-    in.mi.dy = (pt.y * 65536 + cy / 2) / cy;
+    in.mi.dx = (pt.x * 65536 + cx - 1) / cx;
+    in.mi.dy = (pt.y * 65536 + cy - 1) / cy;
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &in, sizeof(in));
     DemoPump(30);

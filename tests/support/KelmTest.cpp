@@ -140,8 +140,9 @@ void MoveCursor(int screenX, int screenY) {
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dx = (screenX * 65536 + cx / 2) / cx;
-    in.mi.dy = (screenY * 65536 + cy / 2) / cy;
+    // The smallest absolute coordinate that maps back onto the pixel.
+    in.mi.dx = (screenX * 65536 + cx - 1) / cx;
+    in.mi.dy = (screenY * 65536 + cy - 1) / cy;
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &in, sizeof(in));
 }
