@@ -36,6 +36,11 @@ BEGIN_MESSAGE_MAP(CKScrollBar, CScrollBar)
     ON_WM_ENABLE()
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
+    ON_WM_KEYDOWN()
+    ON_WM_KEYUP()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_MESSAGE(SBM_ENABLE_ARROWS, OnEnableArrows)
 END_MESSAGE_MAP()
 
 CRect CKScrollBar::GetPart(int nPart, CRect rcClient) {
@@ -311,3 +316,39 @@ void CKScrollBar::OnEnable(BOOL bEnable) {
     ShowWindow(bWanted ? SW_SHOW : SW_HIDE);
     ::SetWindowPos(NotifyTarget(), NULL, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
 }
+
+// ---------------------------------------------------------------------------------------------
+// Keyboard and focus. The platform bar would paint its own picture (and a blinking focus thumb)
+// for these, so they are handled here: keys notify as the platform bar's keys do.
+
+void CKScrollBar::OnKeyDown(UINT nChar, UINT, UINT) {
+    int nCode;
+    switch (nChar) {
+    case VK_UP:
+    case VK_LEFT: nCode = SB_LINEUP; break;
+    case VK_DOWN:
+    case VK_RIGHT: nCode = SB_LINEDOWN; break;
+    case VK_PRIOR: nCode = SB_PAGEUP; break;
+    case VK_NEXT: nCode = SB_PAGEDOWN; break;
+    case VK_HOME: nCode = SB_TOP; break;
+    case VK_END: nCode = SB_BOTTOM; break;
+    default: return;
+    }
+    Notify(nCode);
+}
+
+void CKScrollBar::OnKeyUp(UINT nChar, UINT, UINT) {
+    switch (nChar) {
+    case VK_UP: case VK_LEFT: case VK_DOWN: case VK_RIGHT:
+    case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END:
+        Notify(SB_ENDSCROLL);
+        break;
+    default:
+        break;
+    }
+}
+
+void CKScrollBar::OnSetFocus(CWnd*) {}
+void CKScrollBar::OnKillFocus(CWnd*) {}
+
+LRESULT CKScrollBar::OnEnableArrows(WPARAM, LPARAM) { return TRUE; }

@@ -63,5 +63,10 @@ protected:
     afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg LRESULT OnEnableArrows(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -369,3 +369,23 @@ TEST(ScrollBarFrame, FirstEnableShowsAHiddenBar) {
 }
 
 }  // namespace
+
+TEST(ScrollBar, KeysNotifyWithoutThePlatformPicture) {
+    sbt::BarHost<> h(true);
+    h.SetInfo(0, 100, 10, 40);
+    const kt::Pixels before = h.Read();
+    h.spy.Clear();
+    h.bar.SetFocus();
+    for (UINT key : {VK_DOWN, VK_UP, VK_NEXT, VK_PRIOR, VK_HOME, VK_END}) {
+        ::SendMessageA(h.hwnd(), WM_KEYDOWN, key, 1);
+        ::SendMessageA(h.hwnd(), WM_KEYUP, key, 0xC0000001);
+    }
+    ::SendMessageA(h.hwnd(), WM_KEYDOWN, 'A', 1);  // other keys say nothing
+    ::SendMessageA(h.hwnd(), SBM_ENABLE_ARROWS, ESB_DISABLE_BOTH, 0);
+    kt::PumpFor(50);
+    const std::vector<UINT> want = {SB_LINEDOWN, SB_ENDSCROLL, SB_LINEUP, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL,
+                                    SB_PAGEUP, SB_ENDSCROLL, SB_TOP, SB_ENDSCROLL, SB_BOTTOM, SB_ENDSCROLL};
+    EXPECT_EQ(h.Codes(), want);
+    EXPECT_EQ(h.Pos(), 40) << "the bar never moves itself";
+    EXPECT_TRUE(h.Read() == before) << "focus, keys and arrow flags leave the bar's own picture";
+}
