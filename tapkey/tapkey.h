@@ -2,3 +2,4 @@
 #pragma once
 #include <kelm/kelm.h>
 #include <tapkey/TapkeyDefs.h>
+#include <tapkey/T_morse.h>
