@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -71,22 +73,54 @@ LOGFONTA MakeLogFont(const glyphor::Style& s, const FormatTextParams& p, const U
     return lf;
 }
 
-// The fonts of one Format or Paint, created on first use and deleted with the set.
-class FontSet {
+// Fonts are kept between uses: making a font is the dearest step of a paint. The cache is
+// emptied, when it has grown past its limit, only between uses, so no kept font is selected in a
+// DC when it is deleted.
+class FontCache {
 public:
-    explicit FontSet(const std::vector<LOGFONTA>& logFonts) : m_logFonts(logFonts), m_fonts(logFonts.size()) {}
-    CFont* Get(int style) {
-        std::unique_ptr<CFont>& f = m_fonts.at(style);
+    static FontCache& Instance() {
+        static FontCache cache;
+        return cache;
+    }
+    CFont* Get(const LOGFONTA& lf) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        std::string key(reinterpret_cast<const char*>(&lf), sizeof lf);
+        std::unique_ptr<CFont>& f = m_fonts[key];
         if (!f) {
             f.reset(new CFont);
-            if (!f->CreateFontIndirect(&m_logFonts[style])) return nullptr;
+            if (!f->CreateFontIndirect(&lf)) {
+                m_fonts.erase(key);
+                return nullptr;
+            }
         }
-        return f->GetSafeHandle() ? f.get() : nullptr;
+        return f.get();
+    }
+    void Trim() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_fonts.size() > kMaxFonts) m_fonts.clear();
+    }
+
+private:
+    static const size_t kMaxFonts = 64;
+    std::mutex m_mutex;
+    std::map<std::string, std::unique_ptr<CFont>> m_fonts;
+};
+
+// The fonts of one Format or Paint, taken from the cache on first use.
+class FontSet {
+public:
+    explicit FontSet(const std::vector<LOGFONTA>& logFonts) : m_logFonts(logFonts), m_fonts(logFonts.size()) {
+        FontCache::Instance().Trim();
+    }
+    CFont* Get(int style) {
+        CFont*& f = m_fonts.at(style);
+        if (f == nullptr) f = FontCache::Instance().Get(m_logFonts[style]);
+        return f;
     }
 
 private:
     const std::vector<LOGFONTA>& m_logFonts;
-    std::vector<std::unique_ptr<CFont>> m_fonts;
+    std::vector<CFont*> m_fonts;
 };
 
 // Saves a DC's state and restores it (deselecting the fonts of a FontSet made before it).
