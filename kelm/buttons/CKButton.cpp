@@ -142,14 +142,26 @@ void CKButton::DrawGlyphColumn(CDC* pMaskDC, CRect& rc, CKBitmapDC& glyph, COLOR
     pMaskDC->BitBlt(rcGlyph.left, rcGlyph.top, rcGlyph.Width(), rcGlyph.Height(), &glyph, 0, 0, SRCCOPY);
 }
 
+namespace {
+// The check glyphs, loaded from the library's module on first use and kept until it unloads.
+struct CheckGlyphs {
+    static const UINT kFirst = 129, kLast = 158;  // the library's glyph ids
+    std::unique_ptr<CKResBitmapDC> glyphs[kLast - kFirst + 1];
+    CKResBitmapDC& Get(UINT nId) {
+        std::unique_ptr<CKResBitmapDC>& g = glyphs[nId - kFirst];
+        if (!g) {
+            CKResourceScope scope("Kelm.dll");
+            g.reset(new CKResBitmapDC(NULL, nId));
+        }
+        return *g;
+    }
+};
+CheckGlyphs g_checkGlyphs;
+}  // namespace
+
 void CKButton::DrawCheckMark(CDC* pMaskDC, CRect& rc, int nCheck, bool bPressed) {
     const UINT nId = kelm::CheckGlyphId(kelm::ButtonType(m_nStyle), nCheck, bPressed);
-    std::unique_ptr<CKResBitmapDC> pGlyph;
-    {
-        CKResourceScope scope("Kelm.dll");
-        pGlyph.reset(new CKResBitmapDC(pMaskDC, nId));
-    }
-    DrawGlyphColumn(pMaskDC, rc, *pGlyph, crInk);
+    DrawGlyphColumn(pMaskDC, rc, g_checkGlyphs.Get(nId), crInk);
 }
 
 void CKButton::DrawButtonText(CDC* pMaskDC, CRect rc, const CString& text, bool bPressed) {
