@@ -53,8 +53,7 @@ int NextCheckState(UINT nType, int nCheck) {
 }
 
 SKLayers ButtonLayers(UINT nState, bool bHot) {
-    if (nState & ODS_GRAYED) return SKLayers{ctBitmap, false, ctShadow, ctDisabled};
-    return SKLayers{ctBitmap, true, bHot ? ctHighlight : ctShadow, (nState & ODS_FOCUS) ? ctHighlight : ctBitmap};
+    return StateLayers(!(nState & ODS_GRAYED), bHot, (nState & ODS_FOCUS) != 0);
 }
 
 CRect TakeGlyphColumn(CRect& rc, CSize sizeGlyph, bool bRight, CRect* pGlyph) {

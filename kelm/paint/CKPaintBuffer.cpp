@@ -76,6 +76,11 @@ CKPaintBuffer::~CKPaintBuffer() {
     }
 }
 
+SKLayers StateLayers(bool bEnabled, bool bHot, bool bHighlighted) {
+    if (!bEnabled) return SKLayers{ctBitmap, false, ctShadow, ctDisabled};
+    return SKLayers{ctBitmap, true, bHot ? ctHighlight : ctShadow, bHighlighted ? ctHighlight : ctBitmap};
+}
+
 void CKPaintBuffer::PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers,
                                 const CRect* pMaskRect) {
     painter.PaintWithoutMask(pDC, rc, layers.background, false, true);

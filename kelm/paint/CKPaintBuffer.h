@@ -19,6 +19,11 @@ struct SKLayers {
 // the thread that made them), growing to the largest size asked for; other targets get buffers
 // of their own. Either way a paint sees a buffer whose first nWidth × nHeight pixels it owns,
 // with a fresh DC state and an all-paper mask.
+// The layers of a control in a state: disabled, ink in ctDisabled without a shadow; otherwise a
+// shadow in ctHighlight while hot (ctShadow else) and ink in ctHighlight while highlighted, e.g.
+// focused (the pattern else).
+KELM_API SKLayers StateLayers(bool bEnabled, bool bHot, bool bHighlighted);
+
 class KELM_API CKPaintBuffer {
 public:
     // A colour buffer compatible with pTarget and an all-paper mask, at least nWidth × nHeight.

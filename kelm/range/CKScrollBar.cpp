@@ -103,11 +103,7 @@ void CKScrollBar::OnPaint() {
     // Both passes paint the paper of an inverted mask: invert it once for the whole compose.
     if (m_bInvertMask) mask.PatBlt(0, 0, rc.Width(), rc.Height(), DSTINVERT);
 
-    if (IsWindowEnabled())
-        buffer.Compose(this, SKLayers{ctBitmap, true, m_bHot ? ctHighlight : ctShadow,
-                                      m_bHighlight ? ctHighlight : ctBitmap});
-    else
-        buffer.Compose(this, SKLayers{ctBitmap, false, ctShadow, ctDisabled});
+    buffer.Compose(this, StateLayers(IsWindowEnabled() != FALSE, m_bHot, m_bHighlight));
     buffer.Present(&dc);
 }
 

@@ -174,18 +174,7 @@ void CKSliderCtrl::OnPaint() {
         // Inverting the mask once stands for inverting it in each of the passes.
         if (m_bInvertMask) mask.PatBlt(0, 0, rcClient.Width(), rcClient.Height(), DSTINVERT);
 
-        SKLayers layers;
-        layers.background = ctBitmap;
-        if (IsWindowEnabled()) {
-            layers.bShadow = true;
-            layers.shadow = m_bHot ? ctHighlight : ctShadow;
-            layers.ink = m_bFocused ? ctHighlight : ctBitmap;
-        } else {
-            layers.bShadow = false;
-            layers.shadow = ctShadow;
-            layers.ink = ctDisabled;
-        }
-        buffer.Compose(this, layers);
+        buffer.Compose(this, StateLayers(IsWindowEnabled() != FALSE, m_bHot, m_bFocused));
         buffer.Present(&dc);
     } catch (const char*) {
         // Out of GDI resources: the window keeps its old picture until the next paint.

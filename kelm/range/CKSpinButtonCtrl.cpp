@@ -54,18 +54,7 @@ void CKSpinButtonCtrl::OnPaint() {
         CKStdPainter::DrawArrow(&mask, rcUp, dirUp, m_nPressedHalf == 1);
         CKStdPainter::DrawArrow(&mask, rcDown, dirDown, m_nPressedHalf == 2);
 
-        SKLayers layers;
-        layers.background = ctBitmap;
-        if (IsWindowEnabled()) {
-            layers.bShadow = true;
-            layers.shadow = m_bHot ? ctHighlight : ctShadow;
-            layers.ink = ctBitmap;
-        } else {
-            layers.bShadow = false;
-            layers.shadow = ctShadow;
-            layers.ink = ctDisabled;
-        }
-        buffer.Compose(this, layers);
+        buffer.Compose(this, StateLayers(IsWindowEnabled() != FALSE, m_bHot, false));
         buffer.Present(&dc);
     } catch (const char*) {
         // Out of GDI resources or glyphs: the window keeps its old picture until the next paint.
