@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--repaints") && i + 1 < argc) repaints = std::max(10, std::atoi(argv[++i]));
         else if (!std::strcmp(argv[i], "--out") && i + 1 < argc) out = argv[++i];
     }
+    const BenchArgs args(argc, argv);  // --only / --skip and the figure sections' options (Bench.h)
+    const bool bRepaint = args.Selected("repaint");
     CWnd host;
     host.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)::GetStockObject(WHITE_BRUSH)),
                   "bench", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 700, 500, NULL, NULL);
@@ -71,8 +73,12 @@ int main(int argc, char** argv) {
     char line[256];
     std::snprintf(line, sizeof line, "%-22s %9s %12s %12s %7s\n", "control", "size", "skinned us", "platform us",
                   "ratio");
-    table += line;
+    if (bRepaint) {
+        table += line;
+        std::fputs(line, stdout);
+    }
     for (const BenchCase& c : BenchCases()) {
+        if (!bRepaint) break;
         CRect rc(CPoint(10, 10), c.size);
         HWND hSkinned = c.createSkinned(&host, rc);
         Pump();
@@ -101,6 +107,8 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         AfxDeleteTempMaps();
     }
+    table += RunFigureSections(args);
+
     if (FILE* f = std::fopen(out, "w")) {
         std::fputs(table.c_str(), f);
         std::fclose(f);
