@@ -76,12 +76,7 @@ public:
         GetClientRect(&rc);
         CKPaintBuffer buffer(&dc, rc.Width(), rc.Height());
         CDC& mask = buffer.Mask();
-        CFont* pOld = mask.SelectObject(DemoFont(19, true));
-        mask.SetBkMode(TRANSPARENT);
-        mask.SetTextColor(RGB(0, 0, 0));
-        CRect rcTitle(10, 6, rc.right - 10, 32);
-        mask.DrawText(m_title, rcTitle, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-        mask.SelectObject(pOld);
+        DemoDrawLabel(mask, CRect(10, 6, rc.right - 10, 32), m_title, 19, true);
         buffer.Compose(this, SKLayers{ctBitmap, true, ctShadow, ctBitmap});
         buffer.Present(&dc);
     }

@@ -34,6 +34,17 @@ CFont* DemoFont(int nHeight, bool bBold) {
     return f;
 }
 
+void DemoDrawLabel(CDC& mask, const CRect& rc, const char* pszText, int nHeight, bool bBold) {
+    CFont* pOld = mask.SelectObject(DemoFont(nHeight, bBold));
+    const int nOldMode = mask.SetBkMode(TRANSPARENT);
+    const COLORREF crOld = mask.SetTextColor(RGB(0, 0, 0));
+    CRect rcText(rc);
+    mask.DrawText(pszText, -1, rcText, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+    mask.SetTextColor(crOld);
+    mask.SetBkMode(nOldMode);
+    mask.SelectObject(pOld);
+}
+
 void DemoSetTitle(CWnd* pWnd, const char* pszText) {
     wchar_t wide[256];
     if (::MultiByteToWideChar(1250, 0, pszText, -1, wide, 256) > 0) ::SetWindowTextW(pWnd->m_hWnd, wide);

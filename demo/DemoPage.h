@@ -20,6 +20,9 @@ LPCSTR DemoWindowClass();
 CFont* DemoFont(int nHeight, bool bBold = false);
 // Sets a window's caption from code-page-1250 text (the system draws captions in Unicode).
 void DemoSetTitle(CWnd* pWnd, const char* pszText);
+// Draws one line of text into a mask as ink (black), left-aligned and centred vertically in rc,
+// in the demo's Tahoma of nHeight pixels.
+void DemoDrawLabel(CDC& mask, const CRect& rc, const char* pszText, int nHeight, bool bBold = false);
 // Dispatches messages for ms milliseconds.
 void DemoPump(DWORD ms);
 // Moves the real cursor to a point of a window's client area (absolute SendInput).

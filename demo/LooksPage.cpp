@@ -17,15 +17,8 @@ public:
         CDC& mask = buffer.Mask();
 
         // Title and a line of Polish text, cut into the mask as ink.
-        CFont* pOld = mask.SelectObject(DemoFont(26, true));
-        mask.SetBkMode(TRANSPARENT);
-        mask.SetTextColor(RGB(0, 0, 0));
-        CRect rcTitle(10, 8, rc.right - 10, 44);
-        mask.DrawText(m_title, rcTitle, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-        mask.SelectObject(DemoFont(17));
-        CRect rcText(10, 46, rc.right - 10, 70);
-        mask.DrawText("Zażółć gęślą jaźń", rcText, DT_LEFT | DT_SINGLELINE);
-        mask.SelectObject(pOld);
+        DemoDrawLabel(mask, CRect(10, 8, rc.right - 10, 44), m_title, 26, true);
+        DemoDrawLabel(mask, CRect(10, 46, rc.right - 10, 70), "Zażółć gęślą jaźń", 17);
 
         // A row of arrow glyphs, each an ink box with the arrow cut out.
         for (int dir = dirUp; dir <= dirDropUp; ++dir) {

@@ -69,12 +69,8 @@ public:
         GetClientRect(&rc);
         CKPaintBuffer buffer(&dc, rc.Width(), rc.Height());
         CDC& mask = buffer.Mask();
-        CFont* pOld = mask.SelectObject(DemoFont(16, true));
-        mask.SetBkMode(TRANSPARENT);
-        mask.SetTextColor(RGB(0, 0, 0));
-        CRect rcText(kWidgetX, 8, rc.right - kWidgetX, kWidgetY - 6);
-        mask.DrawText("Kliknij znak albo nadaj go kluczem", -1, rcText, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-        mask.SelectObject(pOld);
+        DemoDrawLabel(mask, CRect(kWidgetX, 8, rc.right - kWidgetX, kWidgetY - 6), "Kliknij znak albo nadaj go kluczem",
+                      16, true);
         buffer.Compose(this, SKLayers{ctBitmap, true, ctShadow, ctBitmap});
         buffer.Present(&dc);
     }
