@@ -6,8 +6,10 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/mfc/include/ DESTINATION ${CMAKE_INSTALL
         FILES_MATCHING PATTERN "*.h")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/kelm/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kelm
         FILES_MATCHING PATTERN "*.h" PATTERN "tests" EXCLUDE PATTERN "res" EXCLUDE)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/tapkey/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tapkey
-        FILES_MATCHING PATTERN "*.h" PATTERN "tests" EXCLUDE PATTERN "res" EXCLUDE)
+# Tapkey's public interface is T_morse alone; its other headers stay inside the library.
+install(FILES ${PROJECT_SOURCE_DIR}/tapkey/tapkey.h ${PROJECT_SOURCE_DIR}/tapkey/TapkeyDefs.h
+              ${PROJECT_SOURCE_DIR}/tapkey/T_morse.h ${PROJECT_SOURCE_DIR}/tapkey/Tablica_kodow.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tapkey)
 foreach(dir sonet glyphor)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
           FILES_MATCHING PATTERN "*.h")
