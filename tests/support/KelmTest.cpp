@@ -93,6 +93,11 @@ Pixels ReadDC(HDC hdc, int x, int y, int w, int h) {
     void* bits = nullptr;
     HDC mem = CreateCompatibleDC(hdc);
     HBITMAP dib = CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (mem == NULL || dib == NULL || bits == nullptr) {  // out of GDI handles: an empty picture
+        if (dib != NULL) DeleteObject(dib);
+        if (mem != NULL) DeleteDC(mem);
+        return Pixels();
+    }
     HGDIOBJ old = SelectObject(mem, dib);
     BitBlt(mem, 0, 0, w, h, hdc, x, y, SRCCOPY);
     GdiFlush();
