@@ -1,5 +1,5 @@
-// TPlay_Wave on a real device. capture.sh points ALSA's default device at the WAV file named by
-// SONET_CAPTURE, and the tests read back which frames reached the device. Wine feeds that device
+// TPlay_Wave on a real device. alsa_capture.sh points ALSA's default device at the WAV file named by
+// KELM_CAPTURE_FILE, and the tests read back which frames reached the device. Wine feeds that device
 // faster than real time, so amounts of sound are compared, not times.
 #include "TPlay_Wave.h"
 #include "TestWave.h"
@@ -17,7 +17,7 @@ using Runs = std::vector<std::pair<long, long>>;  // first and last index of fra
 const long kRate = 44100;
 
 std::string CapturePath() {
-    const char* path = std::getenv("SONET_CAPTURE");
+    const char* path = std::getenv("KELM_CAPTURE_FILE");
     return path ? std::string("Z:") + path : std::string();
 }
 
@@ -63,7 +63,7 @@ protected:
 class SonetCapture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(CapturePath().empty()) << "run through capture.sh";
+        ASSERT_FALSE(CapturePath().empty()) << "run through alsa_capture.sh";
         ASSERT_GT(waveOutGetNumDevs(), 0u) << "the capture device did not appear";
         DeleteFileA(CapturePath().c_str());
     }

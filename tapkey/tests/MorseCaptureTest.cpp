@@ -1,4 +1,4 @@
-// What the widget plays reaches the wave device. capture.sh points ALSA's default device at one
+// What the widget plays reaches the wave device. alsa_capture.sh points ALSA's default device at one
 // file per sample rate; the dot sound is written at 22050 Hz and the dash at 44100 Hz, so each
 // lands in its own file. Their frames name their own index, so the captured files read back as
 // runs of frames: where each sound started and where it stopped.
@@ -40,7 +40,7 @@ Bytes IndexedWave(uint32_t rate, uint32_t frames) {
 }
 
 std::string CaptureDir() {
-    const char* dir = std::getenv("TAPKEY_CAPTURE");
+    const char* dir = std::getenv("KELM_CAPTURE_DIR");
     return dir ? std::string("Z:") + dir + "\\" : std::string();
 }
 
@@ -90,7 +90,7 @@ std::string Describe(const Runs& runs) {
 class TapkeyCapture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(CaptureDir().empty()) << "run through capture.sh";
+        ASSERT_FALSE(CaptureDir().empty()) << "run through alsa_capture.sh";
         ASSERT_GT(::waveOutGetNumDevs(), 0u) << "the capture device did not appear";
         // Sounds much longer than their elements, so that a cut shows; in a folder of their own.
         dir = CaptureDir() + "sounds\\";
