@@ -71,6 +71,11 @@ int main(int argc, char** argv) {
 
     std::string table;
     char line[256];
+    // Figures differ between the 32-bit and the 64-bit build: say which one measured them.
+    std::snprintf(line, sizeof line, "kelm_bench: %s build (%d-bit DLLs)\n", sizeof(void*) == 8 ? "x86_64" : "i686",
+                  int(sizeof(void*) * 8));
+    table += line;
+    std::fputs(line, stdout);
     std::snprintf(line, sizeof line, "%-22s %9s %12s %12s %7s\n", "control", "size", "skinned us", "platform us",
                   "ratio");
     if (bRepaint) {

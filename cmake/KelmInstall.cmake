@@ -20,9 +20,16 @@ install(TARGETS AfxLite Sonet Glyphor Kelm EXPORT KelmTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT KelmTargets NAMESPACE Kelm:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Kelm)
+# The architecture check lives in KelmConfig.cmake, where it can say what is wrong.
+if(KELM_ARCH STREQUAL "x86_64")
+  set(KELM_POINTER_BITS 64)
+else()
+  set(KELM_POINTER_BITS 32)
+endif()
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/KelmConfig.cmake.in
   ${CMAKE_BINARY_DIR}/KelmConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Kelm)
-write_basic_package_version_file(${CMAKE_BINARY_DIR}/KelmConfigVersion.cmake COMPATIBILITY SameMajorVersion)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/KelmConfigVersion.cmake COMPATIBILITY SameMajorVersion
+                                 ARCH_INDEPENDENT)
 install(FILES ${CMAKE_BINARY_DIR}/KelmConfig.cmake ${CMAKE_BINARY_DIR}/KelmConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Kelm)
 
@@ -33,6 +40,7 @@ install(TARGETS Tapkey EXPORT TapkeyTargets
 install(EXPORT TapkeyTargets NAMESPACE Tapkey:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/TapkeyConfig.cmake.in
   ${CMAKE_BINARY_DIR}/TapkeyConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)
-write_basic_package_version_file(${CMAKE_BINARY_DIR}/TapkeyConfigVersion.cmake COMPATIBILITY SameMajorVersion)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/TapkeyConfigVersion.cmake COMPATIBILITY SameMajorVersion
+                                 ARCH_INDEPENDENT)
 install(FILES ${CMAKE_BINARY_DIR}/TapkeyConfig.cmake ${CMAKE_BINARY_DIR}/TapkeyConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)

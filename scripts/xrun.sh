@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command with a display (a private 24-bit Xvfb when there is none) and one persistent
-# wineserver, then stops both. Exit status: the command's.
+# wineserver for the prefix of KELM_ARCH, then stops both. Exit status: the command's.
 set -uo pipefail
 source "$(dirname "$0")/env.sh"
+kelm_use_arch "$KELM_ARCH" || exit 1
 
 xvfb_pid=""
 if [ -z "${DISPLAY:-}" ] || [ -n "${KELM_FORCE_XVFB:-}" ]; then

@@ -54,7 +54,7 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
                                       NULL);
         // MFC knows the window (the controls' parent); every message still ends in Wnd_Proc.
         m_wnd.SubclassWindow(m_hWindow);
-        ::SetWindowLongA(m_hWindow, 0, reinterpret_cast<LONG>(this));
+        ::SetWindowLongPtrA(m_hWindow, 0, reinterpret_cast<LONG_PTR>(this));
 
         T_zasoby zasoby;  // Tapkey's pictures and masks, until the end of the construction
         {
@@ -118,7 +118,7 @@ T_morse::~T_morse()
 void T_morse::Rozbierz()
 {
     if (m_hWindow != NULL)
-        ::SetWindowLongA(m_hWindow, 0, 0);  // no more messages to a dying object
+        ::SetWindowLongPtrA(m_hWindow, 0, 0);  // no more messages to a dying object
     delete m_pDotWave;
     m_pDotWave = nullptr;
     delete m_pDashWave;
@@ -161,7 +161,7 @@ void T_morse::Register_Class()
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &T_morse::Wnd_Proc;
-    wc.cbWndExtra = 4;
+    wc.cbWndExtra = sizeof(void*);
     wc.hInstance = m_hInstance;
     wc.lpszClassName = kKlasa;
     if (::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
@@ -210,7 +210,7 @@ void T_morse::Przewin_i_graj(char element)
 
 LRESULT CALLBACK T_morse::Wnd_Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    T_morse* pMorse = reinterpret_cast<T_morse*>(::GetWindowLongA(hWnd, 0));
+    T_morse* pMorse = reinterpret_cast<T_morse*>(::GetWindowLongPtrA(hWnd, 0));
     if (pMorse == nullptr)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     try {
@@ -263,7 +263,7 @@ LRESULT T_morse::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_NCDESTROY:
         // Destroyed with its parent: the object forgets the window.
-        ::SetWindowLongA(hWnd, 0, 0);
+        ::SetWindowLongPtrA(hWnd, 0, 0);
         m_hWindow = NULL;
         break;
     }

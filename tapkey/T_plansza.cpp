@@ -68,7 +68,7 @@ T_plansza::T_plansza(HINSTANCE hInstance, HWND hParent, int x, int y, int nWidth
         Register_Class();
         m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, m_nX, m_nY, m_nWidth, m_nHeight, m_hParent, NULL,
                                       m_hInstance, NULL);
-        ::SetWindowLongA(m_hWindow, 0, reinterpret_cast<LONG>(this));
+        ::SetWindowLongPtrA(m_hWindow, 0, reinterpret_cast<LONG_PTR>(this));
 
         T_dc_okna dc(m_hWindow);
         T_zasoby zasoby;
@@ -99,7 +99,7 @@ T_plansza::~T_plansza()
 void T_plansza::Rozbierz()
 {
     if (m_hWindow != NULL) {
-        ::SetWindowLongA(m_hWindow, 0, 0);  // no more messages to a dying object
+        ::SetWindowLongPtrA(m_hWindow, 0, 0);  // no more messages to a dying object
         ::KillTimer(m_hWindow, TIMER_BLYSK);
         ::KillTimer(m_hWindow, TIMER_PODSWIETLENIE);
     }
@@ -126,7 +126,7 @@ void T_plansza::Register_Class()
     WNDCLASSA wc = {};
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &T_plansza::Wnd_Proc;
-    wc.cbWndExtra = 4;
+    wc.cbWndExtra = sizeof(void*);
     wc.hInstance = m_hInstance;
     wc.hCursor = ::LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.lpszClassName = kKlasa;
@@ -136,7 +136,7 @@ void T_plansza::Register_Class()
 
 LRESULT CALLBACK T_plansza::Wnd_Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    T_plansza* pPlansza = reinterpret_cast<T_plansza*>(::GetWindowLongA(hWnd, 0));
+    T_plansza* pPlansza = reinterpret_cast<T_plansza*>(::GetWindowLongPtrA(hWnd, 0));
     if (pPlansza == nullptr)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     try {
@@ -181,7 +181,7 @@ LRESULT T_plansza::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_NCDESTROY:
         // Destroyed with its parent: the object forgets the window.
-        ::SetWindowLongA(hWnd, 0, 0);
+        ::SetWindowLongPtrA(hWnd, 0, 0);
         m_hWindow = NULL;
         m_bCaptured = FALSE;
         break;

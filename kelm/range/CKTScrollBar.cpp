@@ -15,7 +15,7 @@ END_MESSAGE_MAP()
 
 int CKTScrollBar::OnCreate(LPCREATESTRUCT) {
     if (Default() == -1) return -1;
-    m_nTimer = (UINT)SetTimer(GetDlgCtrlID(), nPollPeriod, NULL);
+    m_nTimer = SetTimer(GetDlgCtrlID(), nPollPeriod, NULL);
     return 0;
 }
 
@@ -27,7 +27,7 @@ void CKTScrollBar::OnDestroy() {
 // A control id equal to the repeat timer's id makes both one timer, which the end of a press
 // kills: start the poll again.
 void CKTScrollBar::RestartPoll() {
-    if (m_nTimer != 0 && GetDlgCtrlID() == nRepeatTimer) m_nTimer = (UINT)SetTimer(GetDlgCtrlID(), nPollPeriod, NULL);
+    if (m_nTimer != 0 && GetDlgCtrlID() == nRepeatTimer) m_nTimer = SetTimer(GetDlgCtrlID(), nPollPeriod, NULL);
 }
 
 void CKTScrollBar::OnLButtonUp(UINT nFlags, CPoint point) {

@@ -18,7 +18,7 @@ public:
 protected:
     enum { nPollPeriod = 333 };
 
-    UINT m_nTimer;  // the poll timer (id: the control id) runs while non-zero
+    UINT_PTR m_nTimer;  // the poll timer (id: the control id) runs while non-zero
 
     // Top index and visible item count of the list box; false when its items have no height.
     static bool ListMetrics(HWND hList, int& nTop, int& nVisible);
