@@ -130,8 +130,15 @@ const std::vector<UINT> kScrollMessages = {SBM_SETPOS, SBM_GETPOS, SBM_SETRANGE,
 
 }  // namespace
 
+static std::vector<StressSubject>& Registered() {
+    static std::vector<StressSubject> subjects;
+    return subjects;
+}
+
+void RegisterSubject(const StressSubject& subject) { Registered().push_back(subject); }
+
 const std::vector<StressSubject>& Subjects() {
-    static const std::vector<StressSubject> subjects = {
+    static std::vector<StressSubject> subjects = {
         {"push button", CRect(10, 10, 110, 36),
          [](CWnd* pParent, CRect rc) { return SkinnedButton(new CKButton, BS_PUSHBUTTON, "Przycisk", pParent, rc); },
          kButtonMessages, &SendButton, &CheckButton},
@@ -209,6 +216,11 @@ const std::vector<StressSubject>& Subjects() {
          },
          {TTM_ACTIVATE, TTM_POP, TTM_UPDATE}, &SendFlag, &CheckToolTip},
     };
+    static const bool bJoined = [] {
+        subjects.insert(subjects.end(), Registered().begin(), Registered().end());
+        return true;
+    }();
+    (void)bJoined;
     return subjects;
 }
 

@@ -21,6 +21,13 @@ struct StressSubject {
     std::function<void(CWnd* pWnd)> check;
 };
 
+// Every subject: the ones of StressSubjects.cpp, then those registered from other files (one file per
+// control family, each with static SubjectRegistrar objects), in registration order.
 const std::vector<StressSubject>& Subjects();
+
+void RegisterSubject(const StressSubject& subject);
+struct SubjectRegistrar {
+    explicit SubjectRegistrar(const StressSubject& subject) { RegisterSubject(subject); }
+};
 
 }  // namespace kst
