@@ -1,5 +1,7 @@
 #include "CKListBox.h"
 
+#include <cstring>
+
 #include <kelm/lists/ListRow.h>
 #include <kelm/paint/CKBitmapDC.h>
 #include <kelm/paint/CKMaskPainter.h>
@@ -76,14 +78,42 @@ CScrollBar* CKListBox::GetScrollBarCtrl(int nBar) const {
 // Painting
 
 int CKListBox::DrawItemData(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* lpDIS) {
-    CString text;
-    if (GetStyle() & LBS_HASSTRINGS) GetText((int)lpDIS->itemID, text);
-    else if (lpDIS->itemData != 0) text.Format("%s", (LPCSTR)lpDIS->itemData);
-    if (text.IsEmpty()) return 0;
-    pDC->TextOut(rc.left, rc.top, text);
-    SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(pDC->m_hAttribDC, text, text.GetLength(), &size);
-    return size.cx;
+    char buffer[256];
+    CString longText;
+    LPCSTR pszText = NULL;
+    if (GetStyle() & LBS_HASSTRINGS) {
+        const int nItem = (int)lpDIS->itemID;
+        const int nLen = GetTextLen(nItem);
+        if (nLen <= 0) return 0;
+        if (nLen < (int)sizeof buffer) {
+            pszText = GetText(nItem, buffer) > 0 ? buffer : NULL;
+        } else {
+            GetText(nItem, longText);
+            pszText = longText;
+        }
+    } else {
+        pszText = (LPCSTR)lpDIS->itemData;  // the application's text, or nothing
+    }
+    if (pszText == NULL || *pszText == 0) return 0;
+    const int nLen = (int)strlen(pszText);
+    const HDC hDC = pDC->m_hDC;
+    const UINT nAlign = ::GetTextAlign(hDC);
+    if ((nAlign & (TA_CENTER | TA_RIGHT | TA_RTLREADING | TA_UPDATECP)) != 0 || pDC->m_hAttribDC != hDC) {
+        pDC->TextOut(rc.left, rc.top, pszText, nLen);
+        SIZE size = {0, 0};
+        ::GetTextExtentPoint32A(pDC->m_hAttribDC, pszText, nLen, &size);
+        return size.cx;
+    }
+    // Left-aligned text moves the current position by its advance: the width without measuring
+    // the text a second time.
+    POINT ptOld, ptEnd;
+    ::SetTextAlign(hDC, nAlign | TA_UPDATECP);
+    ::MoveToEx(hDC, rc.left, rc.top, &ptOld);
+    ::TextOutA(hDC, rc.left, rc.top, pszText, nLen);
+    ::GetCurrentPositionEx(hDC, &ptEnd);
+    ::MoveToEx(hDC, ptOld.x, ptOld.y, NULL);
+    ::SetTextAlign(hDC, nAlign);
+    return ptEnd.x - rc.left;
 }
 
 void CKListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
@@ -100,8 +130,7 @@ void CKListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
             CDC* pDC = CDC::FromHandle(lpDIS->hDC);
             CKPaintBuffer buffer(pDC, w, h);
             CDC& mask = buffer.Mask();
-            const CRect rcMask(0, 0, w - 3, ItemHeight());
-            mask.FillSolidRect(rcMask, crPaper);
+            const CRect rcMask(0, 0, w - 3, ItemHeight());  // the buffer's mask starts as paper
             DrawItemData(&mask, rcMask, lpDIS);
             CKMaskPainter painter(this);
             kelm::ComposeListRow(painter, &buffer.Colour(), &mask, CSize(w, h), rcMask + CPoint(2, 2),

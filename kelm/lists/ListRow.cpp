@@ -30,11 +30,12 @@ void ComposeListRow(CKMaskPainter& p, CDC* pDC, CDC* pMask, CSize sizeRow, CRect
         else p.PaintWithMaskEx(pDC, pMask, ptText, rcText, ctBitmap, ptNone, true, false, true);
         return;
     }
+    // The text box filled with the text's role and its paper painted back in the ink pattern
+    // comes to the same as the text alone painted over the ink pattern, in fewer blits.
     p.PaintWithoutMaskEx(pDC, ptRow, rcRow, ctBitmap, true, true);
     if (rcText.IsRectEmpty()) return;
-    if (bHot) p.PaintWithoutMask(pDC, rcText, ctHighlight, false, true);
-    else p.PaintWithoutMaskEx(pDC, ptText, rcText, ctBitmap, false, true);
-    p.PaintWithMaskEx(pDC, pMask, ptText, rcText, ctBitmap, ptNone, true, true, true);
+    if (bHot) p.PaintWithMask(pDC, pMask, rcText, ctHighlight, ptNone, false, false, true);
+    else p.PaintWithMaskEx(pDC, pMask, ptText, rcText, ctBitmap, ptNone, false, false, true);
 }
 
 CRect TextPopupRect(const CRect& rcRow, int nTextWidth, int cxScreen) {

@@ -224,6 +224,10 @@ TEST(ListBox, WhatARowShows) {
     EXPECT_EQ(s.list.DrawItemData(&mask, CRect(0, 0, 100, 20), &dis), TextWidth("tekst"));
     dis.itemID = 5;
     EXPECT_EQ(s.list.DrawItemData(&mask, CRect(0, 0, 100, 20), &dis), 0) << "no such item";
+    const std::string longText(300, 'm');
+    s.list.AddString(longText.c_str());
+    dis.itemID = 1;
+    EXPECT_EQ(s.list.DrawItemData(&mask, CRect(0, 0, 100, 20), &dis), TextWidth(longText.c_str()));
 }
 
 // The popup shows a text as wide as the row or wider, over the row, and never off the screen.
