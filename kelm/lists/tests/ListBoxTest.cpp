@@ -299,20 +299,19 @@ TEST(ListBox, PopupCaptureAndLeave) {
     EXPECT_FALSE(l.PopupShown());
 }
 
+BOOL CALLBACK CountPopup(HWND hWnd, LPARAM lParam) {
+    char name[64] = "";
+    ::GetClassNameA(hWnd, name, sizeof name);
+    *(int*)lParam += std::string(name) == GetPopupWndClassName();
+    return TRUE;
+}
+
 TEST(ListBox, PopupsGoWithTheirListBoxes) {
     kt::SpyParent spy;
     ASSERT_TRUE(spy.CreateHost(300, 260));
     auto popups = [] {
         int n = 0;
-        ::EnumThreadWindows(
-            ::GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) {
-                char name[64] = "";
-                ::GetClassNameA(hWnd, name, sizeof name);
-                *(int*)lParam += std::string(name) == GetPopupWndClassName();
-                return TRUE;
-            },
-            (LPARAM)&n);
+        ::EnumThreadWindows(::GetCurrentThreadId(), &CountPopup, (LPARAM)&n);
         return n;
     };
     const int nBefore = popups();
