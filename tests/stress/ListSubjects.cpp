@@ -17,13 +17,11 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT p) override {
         CDC* pDC = CDC::FromHandle(p->hDC);
         const UINT s = p->itemState;
-        const COLORREF back = (s & ODS_SELECTED) ? RGB(0, 0, 128) : (s & ODS_HOTLIGHT) ? RGB(220, 220, 255)
-                                                                                      : RGB(255, 255, 255);
-        pDC->FillSolidRect(&p->rcItem, back);
+        pDC->FillSolidRect(&p->rcItem, RGB((s & ODS_SELECTED) ? 0 : 255, (s & ODS_HOTLIGHT) ? 0 : 255, 255));
         CString text;
-        if ((int)p->itemID >= 0) GetText((int)p->itemID, text);
+        GetText((int)p->itemID, text);
+        pDC->SetTextColor((s & ODS_DISABLED) ? RGB(128, 128, 128) : 0);
         pDC->SetBkMode(TRANSPARENT);
-        pDC->SetTextColor((s & ODS_DISABLED) ? RGB(128, 128, 128) : (s & ODS_SELECTED) ? RGB(255, 255, 255) : 0);
         pDC->TextOut(p->rcItem.left + 2, p->rcItem.top + 1, text);
     }
 };
@@ -79,24 +77,18 @@ const std::vector<UINT> kListMessages = {LB_ADDSTRING,  LB_ADDSTRING,  LB_INSERT
 
 const DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
-SubjectRegistrar g_skinned({"skinned list box", CRect(10, 10, 170, 150),
-                            [](CWnd* pParent, CRect rc) {
-                                CKListBox* p = new CKListBox;
-                                p->Create(kStyle, rc, pParent, 10);
-                                for (int i = 0; i < 12; ++i) p->AddString(kTexts[i % 5]);
-                                p->SetDis(3, 1);
-                                return (CWnd*)p;
-                            },
-                            kListMessages, &SendList, &CheckList});
+template <class TList>
+CWnd* MakeList(CWnd* pParent, CRect rc) {
+    TList* p = new TList;
+    p->Create(kStyle, rc, pParent, 10);
+    for (int i = 0; i < 12; ++i) p->AddString(kTexts[i % 5]);
+    p->SetDis(3, 1);
+    return p;
+}
 
-SubjectRegistrar g_plain({"list box with disabled items", CRect(10, 10, 170, 150),
-                          [](CWnd* pParent, CRect rc) {
-                              CPlainListBoxEx* p = new CPlainListBoxEx;
-                              p->Create(kStyle, rc, pParent, 10);
-                              for (int i = 0; i < 12; ++i) p->AddString(kTexts[i % 5]);
-                              p->SetDis(3, 1);
-                              return (CWnd*)p;
-                          },
+SubjectRegistrar g_skinned({"skinned list box", CRect(10, 10, 170, 150), &MakeList<CKListBox>, kListMessages,
+                            &SendList, &CheckList});
+SubjectRegistrar g_plain({"list box with disabled items", CRect(10, 10, 170, 150), &MakeList<CPlainListBoxEx>,
                           kListMessages, &SendList, &CheckList});
 
 }  // namespace
