@@ -718,6 +718,87 @@ public:
     int GetScrollLimit();
 };
 
+class AFX_API CListBox : public CWnd {
+    DECLARE_DYNAMIC(CListBox)
+public:
+    CListBox() {}
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // General operations
+    int GetCount() const { return (int)Send(LB_GETCOUNT); }
+    int GetHorizontalExtent() const { return (int)Send(LB_GETHORIZONTALEXTENT); }
+    void SetHorizontalExtent(int cxExtent) { Send(LB_SETHORIZONTALEXTENT, cxExtent); }
+    int GetTopIndex() const { return (int)Send(LB_GETTOPINDEX); }
+    int SetTopIndex(int nIndex) { return (int)Send(LB_SETTOPINDEX, nIndex); }
+    LCID GetLocale() const { return (LCID)Send(LB_GETLOCALE); }
+    LCID SetLocale(LCID nNewLocale) { return (LCID)Send(LB_SETLOCALE, (WPARAM)nNewLocale); }
+    int InitStorage(int nItems, UINT nBytes) { return (int)Send(LB_INITSTORAGE, (WPARAM)nItems, nBytes); }
+    // The item nearest to pt (client coordinates); bOutside is set when pt lies outside it.
+    UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
+
+    // Single selection
+    int GetCurSel() const { return (int)Send(LB_GETCURSEL); }
+    int SetCurSel(int nSelect) { return (int)Send(LB_SETCURSEL, (WPARAM)nSelect); }
+
+    // Multiple selection
+    int GetSel(int nIndex) const { return (int)Send(LB_GETSEL, (WPARAM)nIndex); }
+    int SetSel(int nIndex, BOOL bSelect = TRUE) { return (int)Send(LB_SETSEL, bSelect, nIndex); }
+    int GetSelCount() const { return (int)Send(LB_GETSELCOUNT); }
+    int GetSelItems(int nMaxItems, LPINT rgIndex) const { return (int)Send(LB_GETSELITEMS, nMaxItems, (LPARAM)rgIndex); }
+    void SetAnchorIndex(int nIndex) { Send(LB_SETANCHORINDEX, (WPARAM)nIndex); }
+    int GetAnchorIndex() const { return (int)Send(LB_GETANCHORINDEX); }
+
+    // Items
+    DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)Send(LB_GETITEMDATA, (WPARAM)nIndex); }
+    int SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)Send(LB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwItemData); }
+    void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
+    int GetItemRect(int nIndex, LPRECT lpRect) const { return (int)Send(LB_GETITEMRECT, (WPARAM)nIndex, (LPARAM)lpRect); }
+    int GetText(int nIndex, LPSTR lpszBuffer) const { return (int)Send(LB_GETTEXT, (WPARAM)nIndex, (LPARAM)lpszBuffer); }
+    // The item's text; empty for an index the list box does not have.
+    void GetText(int nIndex, CString& rString) const;
+    int GetTextLen(int nIndex) const { return (int)Send(LB_GETTEXTLEN, (WPARAM)nIndex); }
+    void SetColumnWidth(int cxWidth) { Send(LB_SETCOLUMNWIDTH, (WPARAM)cxWidth); }
+    BOOL SetTabStops(int nTabStops, LPINT rgTabStops) { return (BOOL)Send(LB_SETTABSTOPS, nTabStops, (LPARAM)rgTabStops); }
+    void SetTabStops() { Send(LB_SETTABSTOPS); }
+    BOOL SetTabStops(const int& cxEachStop) { return (BOOL)Send(LB_SETTABSTOPS, 1, (LPARAM)&cxEachStop); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)Send(LB_SETITEMHEIGHT, (WPARAM)nIndex, MAKELONG(cyItemHeight, 0)); }
+    int GetItemHeight(int nIndex) const { return (int)Send(LB_GETITEMHEIGHT, (WPARAM)nIndex); }
+    int FindStringExact(int nIndexStart, LPCSTR lpszFind) const { return (int)Send(LB_FINDSTRINGEXACT, (WPARAM)nIndexStart, (LPARAM)lpszFind); }
+    int GetCaretIndex() const { return (int)Send(LB_GETCARETINDEX); }
+    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE) { return (int)Send(LB_SETCARETINDEX, (WPARAM)nIndex, MAKELONG(bScroll, 0)); }
+
+    // Strings
+    int AddString(LPCSTR lpszItem) { return (int)Send(LB_ADDSTRING, 0, (LPARAM)lpszItem); }
+    int DeleteString(UINT nIndex) { return (int)Send(LB_DELETESTRING, nIndex); }
+    int InsertString(int nIndex, LPCSTR lpszItem) { return (int)Send(LB_INSERTSTRING, (WPARAM)nIndex, (LPARAM)lpszItem); }
+    void ResetContent() { Send(LB_RESETCONTENT); }
+    int Dir(UINT attr, LPCSTR lpszWildCard) { return (int)Send(LB_DIR, attr, (LPARAM)lpszWildCard); }
+    int FindString(int nStartAfter, LPCSTR lpszItem) const { return (int)Send(LB_FINDSTRING, (WPARAM)nStartAfter, (LPARAM)lpszItem); }
+    int SelectString(int nStartAfter, LPCSTR lpszItem) { return (int)Send(LB_SELECTSTRING, (WPARAM)nStartAfter, (LPARAM)lpszItem); }
+    int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem) {
+        return bSelect ? (int)Send(LB_SELITEMRANGEEX, (WPARAM)nFirstItem, nLastItem)
+                       : (int)Send(LB_SELITEMRANGEEX, (WPARAM)nLastItem, nFirstItem);
+    }
+
+    // Owner-draw overridables, reached through the parent's reflection. The defaults do nothing
+    // (CompareItem: 0, VKeyToItem and CharToItem: -1, the default action).
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    virtual int VKeyToItem(UINT nKey, UINT nIndex);
+    virtual int CharToItem(UINT nKey, UINT nIndex);
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+private:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+};
+
 // ---------------------------------------------------------------------------------------------
 // Threads, modules and the application
 

@@ -3,6 +3,7 @@
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 BOOL CStatic::Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
@@ -32,4 +33,48 @@ int CScrollBar::GetScrollLimit() {
     int nMax = info.nMax;
     if (info.nPage > 1) nMax -= info.nPage - 1;
     return nMax;
+}
+
+BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create("LISTBOX", NULL, dwStyle, rect, pParentWnd, nID);
+}
+
+UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
+    const DWORD dw = (DWORD)Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    bOutside = HIWORD(dw) != 0;
+    return LOWORD(dw);
+}
+
+void CListBox::GetText(int nIndex, CString& rString) const {
+    const int nLen = GetTextLen(nIndex);
+    if (nLen <= 0) {  // empty, or LB_ERR: no such item
+        rString.Empty();
+        return;
+    }
+    const int nGot = GetText(nIndex, rString.GetBufferSetLength(nLen));
+    rString.ReleaseBuffer(nGot < 0 ? 0 : nGot);
+}
+
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+int CListBox::VKeyToItem(UINT, UINT) { return -1; }
+int CListBox::CharToItem(UINT, UINT) { return -1; }
+
+// An owner-drawn list box draws, measures, compares and deletes its own items: the parent's
+// messages come back to it.
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    LRESULT lResult = TRUE;
+    switch (message) {
+    case WM_DRAWITEM: DrawItem((LPDRAWITEMSTRUCT)lParam); break;
+    case WM_MEASUREITEM: MeasureItem((LPMEASUREITEMSTRUCT)lParam); break;
+    case WM_COMPAREITEM: lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam); break;
+    case WM_DELETEITEM: DeleteItem((LPDELETEITEMSTRUCT)lParam); break;
+    case WM_VKEYTOITEM: lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam)); break;
+    case WM_CHARTOITEM: lResult = CharToItem(LOWORD(wParam), HIWORD(wParam)); break;
+    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    if (pResult != NULL) *pResult = lResult;
+    return TRUE;
 }
