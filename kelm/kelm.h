@@ -20,3 +20,7 @@
 #include <kelm/range/CKSpinButtonCtrl.h>
 #include <kelm/range/CKTScrollBar.h>
 #include <kelm/range/CKToolTipCtrl.h>
+#include <kelm/frames/CKTitleBar.h>
+#include <kelm/frames/CKFrameWnd.h>
+#include <kelm/frames/CKDockFrame.h>
+#include <kelm/frames/CKFormView.h>
