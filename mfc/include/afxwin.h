@@ -536,6 +536,9 @@ public:
     static CWnd* PASCAL GetCapture() { return CWnd::FromHandle(::GetCapture()); }
     CWnd* SetCapture() { return CWnd::FromHandle(::SetCapture(m_hWnd)); }
     static CWnd* PASCAL GetActiveWindow() { return CWnd::FromHandle(::GetActiveWindow()); }
+    CWnd* SetActiveWindow() { return CWnd::FromHandle(::SetActiveWindow(m_hWnd)); }
+    static CWnd* PASCAL GetForegroundWindow() { return CWnd::FromHandle(::GetForegroundWindow()); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     static CWnd* PASCAL GetDesktopWindow() { return CWnd::FromHandle(::GetDesktopWindow()); }
     static CWnd* PASCAL WindowFromPoint(POINT point) { return CWnd::FromHandle(::WindowFromPoint(point)); }
 
