@@ -258,3 +258,24 @@ TEST(AfxFrame, BarsDockAndFloatInTheFloatingFrameClassTheFrameNames) {
     pFrame->DestroyWindow();
     EXPECT_EQ(bar.m_hWnd, nullptr) << "the floating frame went with the frame";
 }
+
+TEST(AfxFrame, LoadFrameTakesItsTitleAndAcceleratorsFromTheResources) {
+    CTestFrame* pFrame = new CTestFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(300, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    CString title;
+    pFrame->GetWindowText(title);
+    EXPECT_STREQ(title, "Main title");
+    // Ctrl+N is the bar button's command.
+    MSG msg = {pFrame->m_hWnd, WM_KEYDOWN, 'N', 1, 0, {0, 0}};
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    BYTE saved = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    const BOOL bTranslated = pFrame->PreTranslateMessage(&msg);
+    keys[VK_CONTROL] = saved;
+    ::SetKeyboardState(keys);
+    EXPECT_TRUE(bTranslated);
+    EXPECT_EQ(pFrame->commands, 1);
+    pFrame->DestroyWindow();
+}

@@ -47,6 +47,30 @@ TEST(FrameWnd, IsMadeByItsClassNameWithItsTitleBarTooltipAndSkinnedBorder) {
     const kt::Pixels px = kt::ReadWindow(pFrame->m_hWnd);
     EXPECT_EQ(px.At(0, 0), crInk);
     EXPECT_EQ(px.At(rcWindow.Width() / 2, 0), crInk);
+
+    // Messages relayed through the frame show the caption button's tip.
+    kt::MoveCursor(1250, 1000);
+    kt::PumpFor(50);
+    CWnd* pClose = pFrame->m_wndTitleBar.GetDlgItem(CKTitleBar::nCloseId);
+    ASSERT_NE(pClose, nullptr);
+    kt::MoveCursorToClient(pClose->m_hWnd, 8, 8);
+    bool bShown = false;
+    for (const DWORD start = ::GetTickCount(); !bShown && ::GetTickCount() - start < 3000;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+            if (!pFrame->PreTranslateMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+        bShown = pFrame->m_wndToolTip.IsWindowVisible() != FALSE;
+        if (!bShown) ::MsgWaitForMultipleObjects(0, NULL, FALSE, 5, QS_ALLINPUT);
+    }
+    EXPECT_TRUE(bShown);
+    CString tip;
+    pFrame->m_wndToolTip.GetWindowText(tip);
+    EXPECT_STREQ(tip, "Zamknięcie okna");
+    kt::MoveCursor(1250, 1000);
     pFrame->DestroyWindow();
 
     // Without a caption the title bar exists but stays hidden, and takes no room.
