@@ -1,4 +1,4 @@
-// The title bar (in a captioned frame; its buttons, clipped by the bar, are not repainted) against
+// The title bar of a captioned frame (its buttons, clipped by the bar, are not repainted) against
 // the platform's own caption painting (DrawCaption), and the skinned form view against the
 // platform's form view over the same template.
 #include <kelm/kelm.h>
@@ -30,7 +30,7 @@ HWND SkinnedTitleBar(CWnd* pParent, CRect rc) {
     p->Create(NULL, "Zażółć gęślą jaźń", WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
               rc, pParent);
     g_pSkinned = p;
-    return p->m_hWnd;
+    return p->m_wndTitleBar.m_hWnd;
 }
 
 LRESULT CALLBACK CaptionProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
