@@ -163,6 +163,8 @@ public:
 
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    // A pane of a splitter with shared scroll bars scrolls with them.
+    virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
 
     CDocument* m_pDocument;
 

@@ -26,9 +26,12 @@ CFrameWnd* CWnd::GetTopLevelFrame() const {
 }
 
 static CWnd* FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm) {
-    // Children first, then their children.
+    // Children first, then their children; a child's own child of the same id (a splitter's
+    // first pane) comes before it.
     for (HWND h = ::GetWindow(hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT)) {
         if (::GetDlgCtrlID(h) != nID) continue;
+        if (HWND hInner = ::GetDlgItem(h, nID))
+            if (CWnd* pInner = bOnlyPerm ? CWnd::FromHandlePermanent(hInner) : CWnd::FromHandle(hInner)) return pInner;
         CWnd* pWnd = bOnlyPerm ? CWnd::FromHandlePermanent(h) : CWnd::FromHandle(h);
         if (pWnd != NULL) return pWnd;
     }

@@ -195,6 +195,18 @@ int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
     return nResult;
 }
 
+CScrollBar* CView::GetScrollBarCtrl(int nBar) const {
+    CSplitterWnd* pSplitter = DYNAMIC_DOWNCAST(CSplitterWnd, CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    int row = 0, col = 0;
+    if (pSplitter == NULL || !pSplitter->IsChildPane(const_cast<CView*>(this), &row, &col)) return NULL;
+    const DWORD dwStyle = pSplitter->GetScrollStyle();
+    UINT nID = 0;
+    if (nBar == SB_HORZ && (dwStyle & WS_HSCROLL)) nID = AFX_IDW_HSCROLL_FIRST + col;
+    else if (nBar == SB_VERT && (dwStyle & WS_VSCROLL)) nID = AFX_IDW_VSCROLL_FIRST + row;
+    HWND hBar = nID != 0 ? ::GetDlgItem(pSplitter->m_hWnd, nID) : NULL;
+    return hBar != NULL ? (CScrollBar*)CWnd::FromHandle(hBar) : NULL;
+}
+
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     return m_pDocument != NULL && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
@@ -231,13 +243,17 @@ void CScrollView::UpdateBars() {
     if (m_bInsideUpdate || m_hWnd == NULL || m_nMapMode == 0) return;
     m_bInsideUpdate = TRUE;
     // The client area without scroll bars, then the bars the total needs.
+    // Shared scroll bars (a splitter's) take no room from the view.
+    CScrollBar* pSharedH = GetScrollBarCtrl(SB_HORZ);
+    CScrollBar* pSharedV = GetScrollBarCtrl(SB_VERT);
     CRect rc;
     GetClientRect(&rc);
     CSize client = rc.Size();
     const DWORD dwStyle = GetStyle();
-    const int cxV = ::GetSystemMetrics(SM_CXVSCROLL), cyH = ::GetSystemMetrics(SM_CYHSCROLL);
-    if (dwStyle & WS_VSCROLL) client.cx += cxV;
-    if (dwStyle & WS_HSCROLL) client.cy += cyH;
+    const int cxV = pSharedV != NULL ? 0 : ::GetSystemMetrics(SM_CXVSCROLL);
+    const int cyH = pSharedH != NULL ? 0 : ::GetSystemMetrics(SM_CYHSCROLL);
+    if (dwStyle & WS_VSCROLL) client.cx += ::GetSystemMetrics(SM_CXVSCROLL);
+    if (dwStyle & WS_HSCROLL) client.cy += ::GetSystemMetrics(SM_CYHSCROLL);
     BOOL bNeedH = m_totalLog.cx > client.cx, bNeedV = m_totalLog.cy > client.cy;
     if (bNeedH && !bNeedV) bNeedV = m_totalLog.cy > client.cy - cyH;
     if (bNeedV && !bNeedH) bNeedH = m_totalLog.cx > client.cx - cxV;
@@ -256,14 +272,17 @@ void CScrollView::UpdateBars() {
         m_ptScroll = ptNew;
     }
     SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
-    ShowScrollBar(SB_HORZ, bNeedH);
+    // A shared bar stays and is only disabled when there is nothing to scroll.
+    if (pSharedH != NULL) pSharedH->EnableWindow(bNeedH);
+    else ShowScrollBar(SB_HORZ, bNeedH);
     if (bNeedH) {
         si.nMax = m_totalLog.cx - 1;
         si.nPage = (UINT)client.cx;
         si.nPos = m_ptScroll.x;
         SetScrollInfo(SB_HORZ, &si, TRUE);
     }
-    ShowScrollBar(SB_VERT, bNeedV);
+    if (pSharedV != NULL) pSharedV->EnableWindow(bNeedV);
+    else ShowScrollBar(SB_VERT, bNeedV);
     if (bNeedV) {
         si.nMax = m_totalLog.cy - 1;
         si.nPage = (UINT)client.cy;
@@ -288,9 +307,12 @@ void CScrollView::ScrollToPosition(POINT pt) {
 }
 
 BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
+    // Only along an axis with a bar, its own or a shared one.
     const DWORD dwStyle = GetStyle();
-    if (!(dwStyle & WS_HSCROLL)) sizeScroll.cx = 0;
-    if (!(dwStyle & WS_VSCROLL)) sizeScroll.cy = 0;
+    const BOOL bHorz = (dwStyle & WS_HSCROLL) || GetScrollBarCtrl(SB_HORZ) != NULL;
+    const BOOL bVert = (dwStyle & WS_VSCROLL) || GetScrollBarCtrl(SB_VERT) != NULL;
+    if (!bHorz) sizeScroll.cx = 0;
+    if (!bVert) sizeScroll.cy = 0;
     CRect rc;
     GetClientRect(&rc);
     const CPoint ptMax(std::max<LONG>(0, m_totalLog.cx - rc.Width()), std::max<LONG>(0, m_totalLog.cy - rc.Height()));
@@ -300,8 +322,8 @@ BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
     if (bDoScroll) {
         ScrollWindow(m_ptScroll.x - ptNew.x, m_ptScroll.y - ptNew.y);
         m_ptScroll = ptNew;
-        if (dwStyle & WS_HSCROLL) SetScrollPos(SB_HORZ, ptNew.x);
-        if (dwStyle & WS_VSCROLL) SetScrollPos(SB_VERT, ptNew.y);
+        if (bHorz) SetScrollPos(SB_HORZ, ptNew.x);
+        if (bVert) SetScrollPos(SB_VERT, ptNew.y);
     }
     return TRUE;
 }
@@ -326,7 +348,7 @@ BOOL CScrollView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll) {
 }
 
 void CScrollView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    if (pScrollBar != NULL) {
+    if (pScrollBar != NULL && pScrollBar->GetSafeHwnd() != GetScrollBarCtrl(SB_HORZ)->GetSafeHwnd()) {
         CView::OnHScroll(nSBCode, nPos, pScrollBar);
         return;
     }
@@ -334,7 +356,7 @@ void CScrollView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
 }
 
 void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
-    if (pScrollBar != NULL) {
+    if (pScrollBar != NULL && pScrollBar->GetSafeHwnd() != GetScrollBarCtrl(SB_VERT)->GetSafeHwnd()) {
         CView::OnVScroll(nSBCode, nPos, pScrollBar);
         return;
     }
