@@ -24,3 +24,4 @@
 #include <kelm/frames/CKFrameWnd.h>
 #include <kelm/frames/CKDockFrame.h>
 #include <kelm/frames/CKFormView.h>
+#include <kelm/frames/CKSplitterWnd.h>
