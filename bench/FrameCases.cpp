@@ -1,6 +1,7 @@
 // The title bar of a captioned frame (its buttons, clipped by the bar, are not repainted) against
-// the platform's own caption painting (DrawCaption), and the skinned form view against the
-// platform's form view over the same template.
+// the platform's own caption painting (DrawCaption), the skinned form view against the platform's
+// form view over the same template, the skinned splitter against the platform's splitter with
+// the same panes.
 #include <kelm/kelm.h>
 
 #include "Bench.h"
@@ -90,7 +91,52 @@ HWND CreateForm(CRuntimeClass* pClass, CWnd* pParent, CRect rc) {
 HWND SkinnedForm(CWnd* pParent, CRect rc) { return g_hSkinnedForm = CreateForm(RUNTIME_CLASS(CBenchSkinForm), pParent, rc); }
 HWND PlatformForm(CWnd* pParent, CRect rc) { return CreateForm(RUNTIME_CLASS(CBenchPlainForm), pParent, rc); }
 
+class CBenchPane : public CView {
+    DECLARE_DYNCREATE(CBenchPane)
+public:
+    void OnDraw(CDC* pDC) override {
+        CRect rc;
+        GetClientRect(&rc);
+        pDC->FillSolidRect(rc, RGB(255, 255, 255));
+    }
+};
+IMPLEMENT_DYNCREATE(CBenchPane, CView)
+
+// Splitters of the benchmark destroy their windows while they are whole.
+template <class BASE>
+class CBenchSplitter : public BASE {
+public:
+    ~CBenchSplitter() override {
+        if (this->m_hWnd != NULL) this->DestroyWindow();
+    }
+};
+
+HWND CreateSplitter(CSplitterWnd* p, CWnd* pParent, CRect rc) {
+    p->CreateStatic(pParent, 2, 2);
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 2; ++c) p->CreateView(r, c, RUNTIME_CLASS(CBenchPane), CSize(0, 0), NULL);
+    p->SetColumnInfo(0, 120, 10);
+    p->SetRowInfo(0, 80, 10);
+    p->MoveWindow(rc);
+    return p->m_hWnd;
+}
+
+HWND SkinnedSplitter(CWnd* pParent, CRect rc) {
+    CSplitterWnd* p = new CBenchSplitter<CKSplitterWnd>;
+    g_pSkinned = p;
+    return CreateSplitter(p, pParent, rc);
+}
+
+// The benchmark destroys the platform's window itself; the object goes with the next one.
+HWND PlatformSplitter(CWnd* pParent, CRect rc) {
+    static CSplitterWnd* s_pPlatform = nullptr;
+    delete s_pPlatform;
+    s_pPlatform = new CBenchSplitter<CSplitterWnd>;
+    return CreateSplitter(s_pPlatform, pParent, rc);
+}
+
 BenchCaseRegistrar g_titleBar({"title bar", CSize(400, 22), &SkinnedTitleBar, &PlatformCaption, &DestroySkinned});
 BenchCaseRegistrar g_formView({"form view", CSize(300, 200), &SkinnedForm, &PlatformForm, &DestroySkinnedForm});
+BenchCaseRegistrar g_splitter({"splitter (2 x 2)", CSize(300, 200), &SkinnedSplitter, &PlatformSplitter, &DestroySkinned});
 
 }  // namespace
