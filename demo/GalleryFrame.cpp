@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "res/GalleryRes.h"
-
-namespace {
-
-const int kPageTop = 26;  // the form's title line, then the page
 
 // The form view that holds the page being shown, under a line with the page's title.
 class CGalleryForm : public CKFormView {
@@ -20,6 +17,62 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_PAGE_TITLE, m_title); }
 };
 IMPLEMENT_DYNCREATE(CGalleryForm, CKFormView)
+
+namespace {
+
+const int kPageTop = 26;  // the form's title line, then the page
+const int kListWidth = 170, kRowHeight = 24;
+
+// The list of pages: one row per page, the page shown in inverse; a click shows a page.
+class CPageListView : public CView {
+    DECLARE_DYNCREATE(CPageListView)
+public:
+    void OnDraw(CDC* pDC) override {
+        CRect rc;
+        GetClientRect(&rc);
+        if (rc.IsRectEmpty()) return;
+        CGalleryFrame* pFrame = DYNAMIC_DOWNCAST(CGalleryFrame, GetParentFrame());
+        try {
+            CKPaintBuffer buffer(pDC, rc.Width(), rc.Height());
+            CDC& mask = buffer.Mask();
+            CFont* pOldFont = mask.SelectObject(DemoFont(15));
+            mask.SetBkMode(TRANSPARENT);
+            const std::vector<DemoPage>& pages = DemoPages();
+            for (size_t i = 0; i < pages.size(); ++i) {
+                CRect row(0, 4 + (int)i * kRowHeight, rc.right, 4 + (int)(i + 1) * kRowHeight);
+                const bool bCurrent = pFrame != NULL && pFrame->CurrentIndex() == i;
+                if (bCurrent) mask.FillSolidRect(row, RGB(0, 0, 0));
+                mask.SetTextColor(bCurrent ? RGB(255, 255, 255) : RGB(0, 0, 0));
+                CString name = pages[i].name;
+                for (int k = 0; k < name.GetLength(); ++k)
+                    if (name[k] == '_') name.SetAt(k, ' ');
+                CRect rcText(row.left + 8, row.top, row.right - 4, row.bottom);
+                mask.DrawText(name, rcText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+            }
+            mask.SelectObject(pOldFont);
+            buffer.Compose(this, SKLayers{ctBitmap, true, ctShadow, ctBitmap});
+            buffer.Present(pDC);
+        } catch (const char*) {
+            // Out of GDI resources: painted next time.
+        }
+    }
+
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return CKStdPainter::OnEraseBkgnd(this, pDC); }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) {
+        CView::OnLButtonDown(nFlags, point);
+        const int row = (point.y - 4) / kRowHeight;
+        CGalleryFrame* pFrame = DYNAMIC_DOWNCAST(CGalleryFrame, GetParentFrame());
+        if (pFrame != NULL && point.y >= 4 && row < (int)DemoPages().size()) pFrame->ShowPage(row);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CPageListView, CView)
+
+BEGIN_MESSAGE_MAP(CPageListView, CView)
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
 
 // A page's title as code-page-1250 text (pages set theirs in Unicode for the system caption).
 CString PageTitle(CWnd* pPage) {
@@ -116,16 +169,27 @@ BEGIN_MESSAGE_MAP(CGalleryFrame, CKFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_GALLERY_NEXT, OnUpdateNextPage)
 END_MESSAGE_MAP()
 
-CGalleryFrame::CGalleryFrame() : m_pPage(NULL), m_nPage(0) {}
+CGalleryFrame::CGalleryFrame() : m_pPage(NULL), m_nPage(0), m_pForm(NULL) {}
 
 BOOL CGalleryFrame::Open() {
     CCreateContext context;
-    context.m_pNewViewClass = RUNTIME_CLASS(CGalleryForm);
-    if (!Create(NULL, "Galeria Kelm", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 820, 640), NULL, NULL, 0,
+    if (!Create(NULL, "Galeria Kelm", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 1000, 640), NULL, NULL, 0,
                 &context))
         return FALSE;
     InitialUpdateFrame(NULL, TRUE);
     return TRUE;
+}
+
+BOOL CGalleryFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
+    // The list of pages on the left, the form with the page on the right.
+    if (!m_wndSplitter.CreateStatic(this, 1, 2) ||
+        !m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CPageListView), CSize(kListWidth, 0), pContext) ||
+        !m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CGalleryForm), CSize(0, 0), pContext))
+        return FALSE;
+    m_wndSplitter.SetColumnInfo(0, kListWidth, 80);
+    m_pForm = DYNAMIC_DOWNCAST(CGalleryForm, CWnd::FromHandlePermanent(m_wndSplitter.GetPane(0, 1)->m_hWnd));
+    SetActiveView(m_pForm, FALSE);
+    return m_pForm != NULL;
 }
 
 int CGalleryFrame::OnCreate(LPCREATESTRUCT lpcs) {
@@ -150,6 +214,9 @@ int CGalleryFrame::OnCreate(LPCREATESTRUCT lpcs) {
     m_pToolLook.reset(new CKMPBitmapProvider(&m_wndToolBar, m_pInk.get(), RGB(20, 40, 90), RGB(60, 80, 120),
                                              RGB(230, 140, 60), m_pPaper.get(), RGB(238, 235, 226),
                                              RGB(150, 160, 170), RGB(230, 140, 60), false));
+    m_pListLook.reset(new CKMPBitmapProvider(m_wndSplitter.GetPane(0, 0), m_pInk.get(), RGB(20, 40, 90),
+                                             RGB(60, 80, 120), RGB(230, 140, 60), m_pPaper.get(), RGB(238, 235, 226),
+                                             RGB(150, 160, 170), RGB(230, 140, 60), false));
     m_wndToolBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
     return 0;
@@ -161,9 +228,10 @@ CWnd* CGalleryFrame::ShowPage(size_t nIndex) {
         m_pPage = NULL;
     }
     const std::vector<DemoPage>& pages = DemoPages();
-    CGalleryForm* pForm = static_cast<CGalleryForm*>(GetActiveView());
+    CGalleryForm* pForm = m_pForm;
     if (nIndex >= pages.size() || pForm == NULL) return NULL;
     m_nPage = nIndex;
+    if (CWnd* pList = m_wndSplitter.GetPane(0, 0)) pList->Invalidate();
     CWnd* pPage = pages[nIndex].create();
     if (pPage == NULL) return NULL;
     const CString strTitle = PageTitle(pPage);
@@ -247,6 +315,32 @@ int CGalleryFrame::WriteScreenshots(const std::string& folder) {
     FloatToolBar(rcFrame.TopLeft() + CSize(300, 130));
     shoot("09_frame_floating");
     DockToolBar();
+    DemoPump(50);
+
+    // The splitter's bar in the look, then dragged: its tracker shows where it will go.
+    shoot("10_splitter");
+    int cxList = 0, cxMin = 0;
+    m_wndSplitter.GetColumnInfo(0, cxList, cxMin);
+    CPoint pt(cxList + 2, 200);
+    m_wndSplitter.ClientToScreen(&pt);
+    auto send = [](DWORD dwFlags, CPoint ptScreen) {
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+        in.mi.dx = (ptScreen.x * 65536 + cx - 1) / cx;
+        in.mi.dy = (ptScreen.y * 65536 + cy - 1) / cy;
+        in.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        ::SendInput(1, &in, sizeof(in));
+        DemoPump(50);
+    };
+    send(0, pt);
+    send(MOUSEEVENTF_LEFTDOWN, pt);
+    send(0, pt + CSize(60, 0));
+    send(0, pt + CSize(120, 0));
+    shoot("10_splitter_tracking");
+    send(MOUSEEVENTF_LEFTUP, pt + CSize(120, 0));
+    m_wndSplitter.SetColumnInfo(0, cxList, cxMin);
+    m_wndSplitter.RecalcLayout();
     DemoPump(50);
     return failures;
 }

@@ -1,6 +1,7 @@
 // The gallery's main window: a skinned frame (title bar, skinned border), a tool bar that docks
-// at its top or floats in a skinned dock frame, and a form view holding the page being shown.
-// Pages are the windows DemoPageRegistrar registers: each is made a child of the form view.
+// at its top or floats in a skinned dock frame, and a skinned splitter with the list of pages on
+// the left and a form view holding the page being shown on the right. Pages are the windows
+// DemoPageRegistrar registers: each is made a child of the form view.
 #pragma once
 #include <kelm/kelm.h>
 
@@ -25,6 +26,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+class CGalleryForm;
+
 class CGalleryFrame : public CKFrameWnd {
     DECLARE_DYNCREATE(CGalleryFrame)
 public:
@@ -35,21 +38,26 @@ public:
     // the page could not be made.
     CWnd* ShowPage(size_t nIndex);
     CWnd* CurrentPage() const { return m_pPage; }
+    size_t CurrentIndex() const { return m_nPage; }
     // Floats the tool bar at a point of the screen, or docks it back at the top.
     void FloatToolBar(CPoint ptScreen);
     void DockToolBar();
-    // Writes the frame's own screenshots (active, inactive, maximized, floating bar) as
-    // <prefix>_*.bmp into a folder; returns the number of failures.
+    // Writes the frame's own screenshots (active, inactive, maximized, floating bar, the
+    // splitter and the splitter while its bar is dragged) into a folder; returns the number of
+    // failures.
     int WriteScreenshots(const std::string& folder);
 
     CGalleryToolBar m_wndToolBar;
+    CKSplitterWnd m_wndSplitter;
 
 protected:
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     CWnd* m_pPage;
     size_t m_nPage;
+    CGalleryForm* m_pForm;
     // The look of the frame's own bars (the pages keep theirs): patterns and providers.
     std::unique_ptr<CKBitmapDC> m_pInk, m_pPaper;
-    std::unique_ptr<CKMPBitmapProvider> m_pTitleLook, m_pToolLook;
+    std::unique_ptr<CKMPBitmapProvider> m_pTitleLook, m_pToolLook, m_pListLook;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnPrevPage();

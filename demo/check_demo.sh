@@ -8,7 +8,7 @@ trap 'rm -rf "$out"' EXIT
 source "$src/scripts/env.sh"
 "$src/cmake/wine-run.sh" "$exe" --shots "Z:${out//\//\\}" 2>/dev/null
 # One screenshot per registered page, and these of the frame around them.
-frame_shots="09_frame_active 09_frame_inactive 09_frame_maximized 09_frame_floating"
+frame_shots="09_frame_active 09_frame_inactive 09_frame_maximized 09_frame_floating 10_splitter 10_splitter_tracking"
 pages=$(grep -l "DemoPageRegistrar" "$src"/demo/*Page.cpp | wc -l)
 frames=$(echo $frame_shots | wc -w)
 shots=$(ls "$out"/*.bmp 2>/dev/null | wc -l)
