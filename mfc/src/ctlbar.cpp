@@ -587,11 +587,11 @@ void CDockContext::StartDrag(CPoint pt) {
     const CSize offset = pt - rcStart.TopLeft();
     const int cxDrag = ::GetSystemMetrics(SM_CXDRAG), cyDrag = ::GetSystemMetrics(SM_CYDRAG);
 
+    CWindowDC dcScreen(NULL);  // the tracking rectangle is drawn over everything
     m_pBar->SetCapture();
     BOOL bDragging = FALSE, bDone = FALSE, bCancel = FALSE;
     CRect rcTrack = rcStart;
     CPoint ptLast = pt;
-    HDC hdcScreen = NULL;
     while (!bDone && ::GetCapture() == m_pBar->m_hWnd) {
         MSG msg;
         if (!::GetMessageA(&msg, NULL, 0, 0)) {
@@ -603,14 +603,10 @@ void CDockContext::StartDrag(CPoint pt) {
         case WM_MOUSEMOVE: {
             const CPoint p(msg.pt);
             if (!bDragging && std::abs(p.x - pt.x) < cxDrag && std::abs(p.y - pt.y) < cyDrag) break;
-            if (!bDragging) {
-                bDragging = TRUE;
-                hdcScreen = ::GetDC(NULL);
-            } else {
-                ::DrawFocusRect(hdcScreen, &rcTrack);  // erases the last one
-            }
+            if (bDragging) dcScreen.DrawFocusRect(rcTrack);  // erases the last one
+            bDragging = TRUE;
             rcTrack = CRect(p - offset, rcStart.Size());
-            ::DrawFocusRect(hdcScreen, &rcTrack);
+            dcScreen.DrawFocusRect(rcTrack);
             ptLast = p;
             break;
         }
@@ -630,10 +626,7 @@ void CDockContext::StartDrag(CPoint pt) {
             break;
         }
     }
-    if (hdcScreen != NULL) {
-        ::DrawFocusRect(hdcScreen, &rcTrack);
-        ::ReleaseDC(NULL, hdcScreen);
-    }
+    if (bDragging) dcScreen.DrawFocusRect(rcTrack);
     if (::GetCapture() == m_pBar->m_hWnd) ::ReleaseCapture();
     if (!bDragging || bCancel) return;
 
