@@ -255,6 +255,29 @@ TEST(AfxFrame, BarsDockAndFloatInTheFloatingFrameClassTheFrameNames) {
     bar.GetParentFrame()->GetWindowRect(&rcFloating);
     EXPECT_EQ(rcFloating.TopLeft(), CPoint(500, 400));
     EXPECT_FALSE(pFrame->IsZoomed());
+
+    // Dragged by its body (real input, the drag's own loop): over the frame's top edge it docks,
+    // into the view it floats where it is dropped.
+    auto drag = [](CPoint from, CPoint to) {
+        kt::MoveCursor(from.x, from.y);
+        kt::PumpFor(30);
+        kt::ButtonDown();
+        kt::MoveCursor((from.x + to.x) / 2, (from.y + to.y) / 2);
+        kt::MoveCursor(to.x, to.y);
+        kt::ButtonUp();
+        kt::PumpFor(100);
+    };
+    CRect rcView;
+    pFrame->GetActiveView()->GetWindowRect(&rcView);
+    bar.GetWindowRect(&rcFloating);
+    drag(rcFloating.TopLeft() + CSize(60, 10), rcView.TopLeft() + CSize(60, 8));
+    EXPECT_EQ(bar.GetParent()->m_hWnd, pTopDock->m_hWnd) << "docked at the top";
+    CRect rcDocked;
+    bar.GetWindowRect(&rcDocked);
+    drag(rcDocked.TopLeft() + CSize(60, 10), rcDocked.TopLeft() + CSize(60, 150));
+    ASSERT_TRUE(bar.IsFloating());
+    bar.GetParentFrame()->GetWindowRect(&rcFloating);
+    EXPECT_EQ(rcFloating.TopLeft(), rcDocked.TopLeft() + CSize(0, 140));
     pFrame->DestroyWindow();
     EXPECT_EQ(bar.m_hWnd, nullptr) << "the floating frame went with the frame";
 }
