@@ -1,7 +1,9 @@
-// The demo gallery: opens every page; with --shots DIR it drives the pages, writes a screenshot
-// of each window into DIR and exits.
+// The demo gallery: a skinned frame that shows the pages one at a time; with --shots DIR it
+// shows and drives every page, writes a screenshot of each page and the frame's own screenshots
+// into DIR and exits.
 #include <afxwin.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "DemoPage.h"
+#include "GalleryFrame.h"
 
 static std::vector<DemoPage>& Pages() {
     static std::vector<DemoPage> pages;
@@ -16,6 +19,7 @@ static std::vector<DemoPage>& Pages() {
 }
 
 void RegisterDemoPage(const DemoPage& page) { Pages().push_back(page); }
+const std::vector<DemoPage>& DemoPages() { return Pages(); }
 
 LPCSTR DemoWindowClass() {
     static CString name = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
@@ -136,25 +140,34 @@ BOOL CDemoApp::InitInstance() {
     for (int i = 1; i < __argc; ++i)
         if (std::strcmp(__argv[i], "--shots") == 0 && i + 1 < __argc) shots = __argv[++i];
 
+    // The pages in the order of their names.
+    std::stable_sort(Pages().begin(), Pages().end(),
+                     [](const DemoPage& a, const DemoPage& b) { return std::strcmp(a.name, b.name) < 0; });
+    CGalleryFrame* pFrame = new CGalleryFrame;
+    if (!pFrame->Open()) {
+        std::printf("demo: the gallery frame failed to open\n");
+        return FALSE;  // the frame went with its window
+    }
+    m_pMainWnd = pFrame;
     if (shots.empty()) {
-        // Interactive: every page at once; closing the first page ends the program.
-        for (const DemoPage& page : Pages()) {
-            CWnd* pWnd = page.create();
-            if (m_pMainWnd == NULL) m_pMainWnd = pWnd;
-        }
-        return m_pMainWnd != NULL;
+        // Interactive: the first page; the tool bar turns the pages, closing the frame ends.
+        pFrame->ShowPage(0);
+        return TRUE;
     }
 
     int failures = 0;
-    for (const DemoPage& page : Pages()) {
-        CWnd* pWnd = page.create();
+    pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    size_t nFramePage = 0;
+    for (size_t i = 0; i < Pages().size(); ++i) {
+        const DemoPage& page = Pages()[i];
+        if (std::strcmp(page.name, "02_buttons") == 0) nFramePage = i;
+        CWnd* pWnd = pFrame->ShowPage(i);
         if (pWnd == NULL) {
             std::printf("demo: page %s failed to open\n", page.name);
             ++failures;
             continue;
         }
-        pWnd->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-        pWnd->UpdateWindow();
+        pFrame->UpdateWindow();
         DemoPump(200);
         if (page.drive != NULL) page.drive(pWnd);
         DemoPump(100);
@@ -163,9 +176,10 @@ BOOL CDemoApp::InitInstance() {
             std::printf("demo: cannot write %s\n", path.c_str());
             ++failures;
         }
-        pWnd->DestroyWindow();
-        DemoPump(50);
     }
+    // The frame itself, around one page.
+    pFrame->ShowPage(nFramePage);
+    failures += pFrame->WriteScreenshots(shots);
     std::fflush(stdout);
     ::ExitProcess(failures == 0 ? 0 : 1);
     return FALSE;

@@ -14,6 +14,9 @@ void RegisterDemoPage(const DemoPage& page);
 struct DemoPageRegistrar {
     explicit DemoPageRegistrar(const DemoPage& page) { RegisterDemoPage(page); }
 };
+// The registered pages, in registration order.
+#include <vector>
+const std::vector<DemoPage>& DemoPages();
 
 // Helpers for pages.
 LPCSTR DemoWindowClass();

@@ -22,3 +22,8 @@
 #include <kelm/range/CKToolTipCtrl.h>
 #include <kelm/lists/CListBoxEx.h>
 #include <kelm/lists/CKListBox.h>
+#include <kelm/frames/CKTitleBar.h>
+#include <kelm/frames/CKFrameWnd.h>
+#include <kelm/frames/CKDockFrame.h>
+#include <kelm/frames/CKFormView.h>
+#include <kelm/frames/CKSplitterWnd.h>

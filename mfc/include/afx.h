@@ -30,6 +30,18 @@ struct AFX_API CRuntimeClass {
 
     CObject* CreateObject();
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+    // The class of that name among those made with IMPLEMENT_DYNAMIC, _DYNCREATE (or NULL).
+    static CRuntimeClass* PASCAL FromName(LPCSTR lpszClassName);
+};
+
+// Adds a run-time class to the list FromName searches while the object lives (a DLL's classes
+// leave the list when it is unloaded).
+struct AFX_API AFX_CLASSINIT {
+    explicit AFX_CLASSINIT(CRuntimeClass* pNewClass);
+    ~AFX_CLASSINIT();
+    AFX_CLASSINIT(const AFX_CLASSINIT&) = delete;
+    AFX_CLASSINIT& operator=(const AFX_CLASSINIT&) = delete;
+    CRuntimeClass* m_pClass;
 };
 
 class AFX_API CObject {
@@ -68,7 +80,8 @@ public:                                                        \
                                    &class_name::_GetBaseClass};                                  \
         return &rc;                                                                              \
     }                                                                                            \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }      \
+    static const AFX_CLASSINIT afxClassInit_##class_name(class_name::GetThisClass());
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)

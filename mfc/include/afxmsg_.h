@@ -37,6 +37,7 @@ enum AfxSig {
     AfxSig_wp,       // UINT (CPoint)
     AfxSig_wv,       // UINT ()
     AfxSig_notify,   // void (NMHDR*, LRESULT*)
+    AfxSig_cmdui,    // void (CCmdUI*)
 };
 
 // Parameters of a routed WM_NOTIFY.
@@ -57,6 +58,10 @@ struct AFX_NOTIFY {
     {WM_COMMAND, (WORD)(wNotifyCode), (WORD)(id), (WORD)(id), AfxSig_vv, (AFX_PMSG)(static_cast<void (AFX_MSG_CALL CCmdTarget::*)(void)>(&ThisClass::memberFxn))},
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
+// The state of a command's user interface (enabled, checked, text), asked at idle time.
+#define ON_UPDATE_COMMAND_UI(id, memberFxn) \
+    {WM_COMMAND, 0xFFFF, (WORD)(id), (WORD)(id), AfxSig_cmdui, \
+     (AFX_PMSG)(static_cast<void (AFX_MSG_CALL CCmdTarget::*)(CCmdUI*)>(&ThisClass::memberFxn))},
 #define ON_NOTIFY(wNotifyCode, id, memberFxn) \
     {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(id), AfxSig_notify, \
      (AFX_PMSG)(static_cast<void (AFX_MSG_CALL CCmdTarget::*)(NMHDR*, LRESULT*)>(&ThisClass::memberFxn))},

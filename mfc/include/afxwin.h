@@ -10,6 +10,12 @@ class CWinThread;
 class CWinApp;
 class CCmdTarget;
 struct CCreateContext;
+class CCmdUI;
+class CFrameWnd;
+class CView;
+class CDocument;
+class CDataExchange;
+class CMenu;
 
 // ---------------------------------------------------------------------------------------------
 // Geometry
@@ -418,17 +424,27 @@ protected:                                                      \
     }
 
 #include "afxmsg_.h"
+#include "afxres.h"
 
 // ---------------------------------------------------------------------------------------------
 // Command targets and windows
+
+// Filled by OnCmdMsg when it is only asked whether a command has a handler.
+struct AFX_CMDHANDLERINFO {
+    CCmdTarget* pTarget;
+    AFX_PMSG pmf;
+};
+#define CN_UPDATE_COMMAND_UI ((UINT)(-1))
 
 class AFX_API CCmdTarget : public CObject {
     DECLARE_DYNAMIC(CCmdTarget)
 public:
     CCmdTarget();
     virtual ~CCmdTarget();
-    // Routes WM_COMMAND (nCode = notification code) to ON_COMMAND / ON_CONTROL entries.
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+    // Routes WM_COMMAND (nCode = notification code) to ON_COMMAND / ON_CONTROL entries, and
+    // CN_UPDATE_COMMAND_UI (pExtra a CCmdUI*) to ON_UPDATE_COMMAND_UI entries. With pHandlerInfo
+    // the handler is not called: its target and function are stored there.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 protected:
     static const AFX_MSGMAP* PASCAL GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
@@ -520,6 +536,9 @@ public:
     static CWnd* PASCAL GetCapture() { return CWnd::FromHandle(::GetCapture()); }
     CWnd* SetCapture() { return CWnd::FromHandle(::SetCapture(m_hWnd)); }
     static CWnd* PASCAL GetActiveWindow() { return CWnd::FromHandle(::GetActiveWindow()); }
+    CWnd* SetActiveWindow() { return CWnd::FromHandle(::SetActiveWindow(m_hWnd)); }
+    static CWnd* PASCAL GetForegroundWindow() { return CWnd::FromHandle(::GetForegroundWindow()); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     static CWnd* PASCAL GetDesktopWindow() { return CWnd::FromHandle(::GetDesktopWindow()); }
     static CWnd* PASCAL WindowFromPoint(POINT point) { return CWnd::FromHandle(::WindowFromPoint(point)); }
 
@@ -591,6 +610,41 @@ public:
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
     int GetScrollPos(int nBar) const;
     void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
+    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL) {
+        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+    }
+
+    // Frames, control bars and dialog templates
+    CFrameWnd* GetParentFrame() const;    // the nearest frame among the ancestors
+    CFrameWnd* GetTopLevelFrame() const;  // the outermost one
+    // The descendant with the id nID (breadth first), only windows with objects if bOnlyPerm.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+    virtual BOOL IsFrameWnd() const;
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+    // Lets each child bar with an id in [nIDFirst, nIDLast] take its edge of the client area
+    // (WM_SIZEPARENT), then gives the rest to the child nIDLeftOver. reposQuery moves nothing
+    // and returns the rest in lpRectParam; reposExtra keeps lpRectParam's widths free as well.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    // The window rectangle around a client rectangle.
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
+    // Updates each child control (by its id) through pTarget's ON_UPDATE_COMMAND_UI handlers;
+    // with bDisableIfNoHndler, controls whose command has no handler are disabled.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // Creates this window from a dialog template of the resource chain (its controls become
+    // children), attached to this object from its first message.
+    BOOL CreateDlg(LPCSTR lpszTemplateName, CWnd* pParentWnd);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // Moves data between the controls and the object's members through DoDataExchange.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
 
     // Message handlers with default processing
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -664,6 +718,30 @@ AFX_API WNDPROC AFXAPI AfxGetAfxWndProc();
 // Registers (once) and returns the name of a window class with DefWindowProc as its procedure.
 AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
                                           HICON hIcon = 0);
+
+// The user-interface state of one command: a child control updated by UpdateDialogControls or
+// a bar's button, enabled, checked or renamed by an ON_UPDATE_COMMAND_UI handler.
+class AFX_API CCmdUI {
+public:
+    CCmdUI();
+    virtual ~CCmdUI() {}
+    virtual void Enable(BOOL bOn = TRUE);
+    virtual void SetCheck(int nCheck = 1);
+    virtual void SetRadio(BOOL bOn = TRUE);
+    virtual void SetText(LPCSTR lpszText);
+    void ContinueRouting() { m_bContinueRouting = TRUE; }
+    // Asks pTarget's handlers; returns whether one handled it.
+    BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+    UINT m_nID;
+    UINT m_nIndex;
+    CMenu* m_pMenu;       // menus are not offered: always NULL
+    CMenu* m_pSubMenu;
+    CWnd* m_pOther;       // the control being updated
+    BOOL m_bEnableChanged;
+    BOOL m_bContinueRouting;
+    UINT m_nIndexMax;
+};
 
 // ---------------------------------------------------------------------------------------------
 // Controls over the platform classes
@@ -887,3 +965,6 @@ AFX_API void AFXAPI AfxDeleteTempMaps();
 AFX_API void AFXAPI AfxThrowResourceException();
 AFX_API void AFXAPI AfxThrowMemoryException();
 AFX_API void AFXAPI AfxThrowNotSupportedException();
+
+// Frames, views and documents.
+#include "afxfrm_.h"

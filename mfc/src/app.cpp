@@ -1,5 +1,6 @@
 #include <afxwin.h>
 #include <afxdllx.h>
+#include <afxpriv.h>
 
 #include <new>
 #include <process.h>
@@ -162,7 +163,10 @@ BOOL CWinThread::PumpMessage() {
 }
 
 BOOL CWinThread::OnIdle(LONG lCount) {
-    if (lCount == 0) AfxDeleteTempMaps();
+    if (lCount == 0) {
+        AfxIdleUpdateCmdUI(m_pMainWnd);  // bars, layouts and titles of the frames
+        AfxDeleteTempMaps();
+    }
     return FALSE;
 }
 

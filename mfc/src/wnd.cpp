@@ -16,6 +16,7 @@ struct LockInit {
 struct ThreadState {
     MSG lastSentMsg = {};
     CWnd* pWndInit = NULL;
+    HWND hWndAttached = NULL;  // the window the creation hook attached last
     HHOOK hHookOldCbtFilter = NULL;
 };
 thread_local ThreadState t_state;
@@ -74,6 +75,7 @@ union MessageMapFunctions {
     UINT (AFX_MSG_CALL CWnd::*pfn_wv)();
     void (AFX_MSG_CALL CCmdTarget::*pfn_cmd)();
     void (AFX_MSG_CALL CCmdTarget::*pfn_notify)(NMHDR*, LRESULT*);
+    void (AFX_MSG_CALL CCmdTarget::*pfn_cmdui)(CCmdUI*);
 };
 
 static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID) {
@@ -98,14 +100,25 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap() {
 }
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* /*pHandlerInfo*/) {
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     UINT nMsg = HIWORD(nCode);
     nCode = LOWORD(nCode);
-    if (nMsg == 0) nMsg = WM_COMMAND;
+    if (nMsg == 0 || (UINT)nMsg == 0xFFFF) nMsg = WM_COMMAND;  // CN_UPDATE_COMMAND_UI is code 0xFFFF
     const AFX_MSGMAP_ENTRY* e = FindMessageEntry(GetMessageMap(), nMsg, (UINT)nCode, nID);
     if (e == NULL) return FALSE;
+    if (pHandlerInfo != NULL) {
+        pHandlerInfo->pTarget = this;
+        pHandlerInfo->pmf = e->pfn;
+        return TRUE;
+    }
     MessageMapFunctions mmf;
     mmf.pfn = e->pfn;
+    if (e->nSig == AfxSig_cmdui) {
+        CCmdUI* pCmdUI = (CCmdUI*)pExtra;
+        pCmdUI->m_bContinueRouting = FALSE;
+        (this->*mmf.pfn_cmdui)(pCmdUI);
+        return !pCmdUI->m_bContinueRouting;
+    }
     if (e->nSig == AfxSig_notify) {
         AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;
         LRESULT dummy = 0;
@@ -168,6 +181,7 @@ static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
         if (oldWndProc != &AfxWndProc) *pOldWndProc = oldWndProc;
         t_state.pWndInit = NULL;
+        t_state.hWndAttached = hWnd;
     }
     return CallNextHookEx(t_state.hHookOldCbtFilter, code, wParam, lParam);
 }
@@ -259,6 +273,13 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs) {
 
 void CWnd::PreSubclassWindow() {}
 
+// A creation failed after the hook had attached the window. A window that got as far as
+// WM_NCDESTROY has detached itself, and its object may be gone (PostNcDestroy): only a window
+// that never got there is still mapped to the object, which is then detached here.
+static void DetachFailedWindow(CWnd* pWnd, HWND hWndAttached) {
+    if (hWndAttached != NULL && AfxWndMap().LookupPermanent(hWndAttached) == pWnd) pWnd->Detach();
+}
+
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
     CREATESTRUCTA cs;
@@ -284,17 +305,34 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     CWnd* pOldInit = ts.pWndInit;
     ts.hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
     ts.pWndInit = this;
+    ts.hWndAttached = NULL;
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     ::UnhookWindowsHookEx(ts.hHookOldCbtFilter);
     ts.hHookOldCbtFilter = hOldHook;
     ts.pWndInit = pOldInit;
-    if (hWnd == NULL) {
-        // Creation failed after the window was attached: it is gone already.
-        if (m_hWnd != NULL) Detach();
-        return FALSE;
-    }
-    return TRUE;
+    if (hWnd == NULL) DetachFailedWindow(this, ts.hWndAttached);
+    return hWnd != NULL;
+}
+
+// Dialog templates made into windows of objects (form views): the dialog manager's own
+// procedure does the work; initialising focuses the first control.
+static INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst) {
+    ThreadState& ts = t_state;
+    HHOOK hOldHook = ts.hHookOldCbtFilter;
+    CWnd* pOldInit = ts.pWndInit;
+    ts.hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
+    ts.pWndInit = this;
+    ts.hWndAttached = NULL;
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst != NULL ? hInst : AfxGetResourceHandle(), lpDialogTemplate,
+                                             pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
+    ::UnhookWindowsHookEx(ts.hHookOldCbtFilter);
+    ts.hHookOldCbtFilter = hOldHook;
+    ts.pWndInit = pOldInit;
+    if (hWnd == NULL) DetachFailedWindow(this, ts.hWndAttached);
+    return hWnd != NULL;
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,

@@ -1,0 +1,59 @@
+// Ids of the framework's standard windows and commands, for code and resource scripts.
+#pragma once
+
+// Control bars and their dock bars
+#define AFX_IDW_CONTROLBAR_FIRST 0xE800
+#define AFX_IDW_CONTROLBAR_LAST 0xE8FF
+#define AFX_IDW_TOOLBAR 0xE800
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_DOCKBAR_TOP 0xE81B
+#define AFX_IDW_DOCKBAR_LEFT 0xE81C
+#define AFX_IDW_DOCKBAR_RIGHT 0xE81D
+#define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
+#define AFX_IDW_DOCKBAR_FLOAT 0xE81F
+
+// Panes: the view of a frame, the panes of a splitter (rows × 16 + column), its scroll bars
+#define AFX_IDW_PANE_FIRST 0xE900
+#define AFX_IDW_PANE_LAST 0xE9FF
+#define AFX_IDW_HSCROLL_FIRST 0xEA00
+#define AFX_IDW_VSCROLL_FIRST 0xEA10
+#define AFX_IDW_SIZE_BOX 0xEA20
+#define AFX_IDW_PANE_SAVE 0xEA21
+
+// Standard commands
+#define ID_APP_EXIT 0xE141
+#define ID_VIEW_TOOLBAR 0xE800
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
+#define ID_WINDOW_SPLIT 0xE135
+
+// Control bar styles (a bar's m_dwStyle): the edge it is aligned to, the borders it draws, how
+// it floats and sizes.
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_BORDER_ANY 0x0F00L
+#define CBRS_TOOLTIPS 0x0010L
+#define CBRS_FLYBY 0x0020L
+#define CBRS_FLOAT_MULTI 0x0040L
+#define CBRS_BORDER_3D 0x0080L
+#define CBRS_HIDE_INPLACE 0x0008L
+#define CBRS_SIZE_DYNAMIC 0x0004L
+#define CBRS_SIZE_FIXED 0x0002L
+#define CBRS_FLOATING 0x0001L
+#define CBRS_GRIPPER 0x00400000L
+#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_ORIENT_ANY (CBRS_ORIENT_HORZ | CBRS_ORIENT_VERT)
+#define CBRS_ALL 0x0040FFFFL
+#define CBRS_NOALIGN 0x00000000L
+#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
