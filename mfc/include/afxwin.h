@@ -718,6 +718,44 @@ public:
     int GetScrollLimit();
 };
 
+class AFX_API CListBox : public CWnd {
+    DECLARE_DYNAMIC(CListBox)
+public:
+    CListBox() {}
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    int GetCount() const { return (int)::SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0); }
+    int GetTopIndex() const { return (int)::SendMessageA(m_hWnd, LB_GETTOPINDEX, 0, 0); }
+    int SetTopIndex(int nIndex) { return (int)SendMessage(LB_SETTOPINDEX, nIndex); }
+    int GetCurSel() const { return (int)::SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0); }
+    int SetCurSel(int nSelect) { return (int)SendMessage(LB_SETCURSEL, nSelect); }
+    DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)::SendMessageA(m_hWnd, LB_GETITEMDATA, nIndex, 0); }
+    int SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)SendMessage(LB_SETITEMDATA, nIndex, (LPARAM)dwItemData); }
+    void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
+    int GetItemRect(int nIndex, LPRECT lpRect) const {
+        return (int)::SendMessageA(m_hWnd, LB_GETITEMRECT, nIndex, (LPARAM)lpRect);
+    }
+    int GetItemHeight(int nIndex) const { return (int)::SendMessageA(m_hWnd, LB_GETITEMHEIGHT, nIndex, 0); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight) {
+        return (int)SendMessage(LB_SETITEMHEIGHT, nIndex, MAKELPARAM(cyItemHeight, 0));
+    }
+    int AddString(LPCSTR lpszItem) { return (int)SendMessage(LB_ADDSTRING, 0, (LPARAM)lpszItem); }
+    int InsertString(int nIndex, LPCSTR lpszItem) { return (int)SendMessage(LB_INSERTSTRING, nIndex, (LPARAM)lpszItem); }
+    int DeleteString(UINT nIndex) { return (int)SendMessage(LB_DELETESTRING, nIndex); }
+    void ResetContent() { SendMessage(LB_RESETCONTENT); }
+    // The nearest item to a client point; bOutside is set when the point lies outside every item.
+    UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
+
+    // Owner-draw overridables, reached through the parent's reflection.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+};
+
 // ---------------------------------------------------------------------------------------------
 // Threads, modules and the application
 

@@ -3,6 +3,7 @@
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
 BOOL CStatic::Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
@@ -32,4 +33,34 @@ int CScrollBar::GetScrollLimit() {
     int nMax = info.nMax;
     if (info.nPage > 1) nMax -= info.nPage - 1;
     return nMax;
+}
+
+BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create("LISTBOX", NULL, dwStyle, rect, pParentWnd, nID);
+}
+
+UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
+    const DWORD dw = (DWORD)::SendMessageA(m_hWnd, LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    bOutside = HIWORD(dw) != 0;
+    return LOWORD(dw);
+}
+
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+
+// An owner-drawn list box draws, measures, compares and deletes its own items: the parent's
+// WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM and WM_DELETEITEM come back to it.
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    LRESULT lResult = TRUE;
+    switch (message) {
+    case WM_DRAWITEM: DrawItem((LPDRAWITEMSTRUCT)lParam); break;
+    case WM_MEASUREITEM: MeasureItem((LPMEASUREITEMSTRUCT)lParam); break;
+    case WM_COMPAREITEM: lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam); break;
+    case WM_DELETEITEM: DeleteItem((LPDELETEITEMSTRUCT)lParam); break;
+    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    if (pResult != NULL) *pResult = lResult;
+    return TRUE;
 }
