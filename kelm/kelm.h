@@ -20,3 +20,5 @@
 #include <kelm/range/CKSpinButtonCtrl.h>
 #include <kelm/range/CKTScrollBar.h>
 #include <kelm/range/CKToolTipCtrl.h>
+#include <kelm/tree/CKTreeBox.h>
+#include <kelm/tree/CKTreeBoxWithOutCheckBoxes.h>

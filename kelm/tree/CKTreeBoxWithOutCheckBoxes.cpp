@@ -1,0 +1,7 @@
+#include "CKTreeBoxWithOutCheckBoxes.h"
+
+IMPLEMENT_DYNAMIC(CKTreeBoxWithOutCheckBoxes, CKTreeBoxBase)
+
+CKTreeBoxWithOutCheckBoxes::CKTreeBoxWithOutCheckBoxes() {}
+
+CKTreeBoxWithOutCheckBoxes::~CKTreeBoxWithOutCheckBoxes() {}
