@@ -2,6 +2,6 @@
 
 IMPLEMENT_DYNAMIC(CKTreeBox, CKTreeBoxBase)
 
-CKTreeBox::CKTreeBox() {}
+CKTreeBox::CKTreeBox() : CKTreeBoxBase(true) {}
 
 CKTreeBox::~CKTreeBox() {}

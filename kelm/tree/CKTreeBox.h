@@ -1,5 +1,7 @@
 // A tree box with tri-state check boxes: every visible item is one row of an owner-drawn list
-// box. A check runs down to every descendant and up through every ancestor.
+// box showing the node box, the check box and the text. A check runs down to every descendant
+// and up through every ancestor; a click on the check box or Space on the current row checks
+// (TBXN_ITEMCHECKED to the owner).
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

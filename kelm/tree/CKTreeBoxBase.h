@@ -1,10 +1,16 @@
 // What the two tree boxes share: an owner-drawn list box whose rows show the visible items of a
-// tree store in pre-order. CKTreeBox (with check boxes) and CKTreeBoxWithOutCheckBoxes derive
-// from it; neither converts to the other.
+// tree store in pre-order, each row composed off screen (indent, node box, check box when there
+// is a check column, text) and copied in one blit, the mouse and keys that expand, collapse and
+// check, and a popup that shows a text the row cuts off. CKTreeBox (with check boxes) and
+// CKTreeBoxWithOutCheckBoxes derive from it; neither converts to the other.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 #include <kelm/tree/CKTreeStore.h>
+
+// Owner-draw state bits the tree adds before it draws a row.
+const UINT TBODS_HOT = 0x40;          // the row is under the mouse
+const UINT TBODS_NODEPRESSED = 0x80;  // the row's node box is pressed
 
 class KELM_API CKTreeBoxBase : public CListBox {
     DECLARE_DYNAMIC(CKTreeBoxBase)
@@ -36,10 +42,25 @@ public:
     static UINT Handle2Index(DWORD hItem) { return CKTreeStore::Handle2Index(hItem); }
     // Shows or hides the rows of the item's children, with the list's redraw off meanwhile.
     // Neither repaints nor notifies.
-    void ExpandItem(DWORD hItem, BOOL bExpand) { m_store.ExpandItem(hItem, bExpand); }
+    void ExpandItem(DWORD hItem, BOOL bExpand);
+
+    // The control's font (WM_GETFONT), else the stock DEFAULT_GUI_FONT.
+    CFont* GetFont() const;
+
+    // Paints one row: composed in an off-screen buffer, copied with one blit.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    // Every row is ItemHeight() high.
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    // Draws the row's text (its item data) at rc's top-left; returns the text's width.
+    virtual int DrawItemData(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* lpDIS);
+    // Around the list box's painting of its rows: PrePaint repaints everything (with erase) when
+    // the list has scrolled and caches the font height; PostPaint skins the area below the rows
+    // in a paint that erased.
+    virtual void PrePaint();
+    virtual void PostPaint();
 
 protected:
-    CKTreeBoxBase();
+    explicit CKTreeBoxBase(bool bCheckBoxes);
 
     BOOL ValidateHandle(DWORD hItem) const { return m_store.ValidateHandle(hItem); }
     int Item2Index(DWORD hItem) const { return m_store.Item2Index(hItem); }
@@ -57,6 +78,39 @@ protected:
         return m_store.TestChildrenState(pBranch, nMask, bSet);
     }
 
+    // Masks (black ink on white paper) stretched onto rc: the item's node glyph (a leaf's is
+    // empty), its check glyph, and its text.
+    void PrepareNodeMask(CDC* pDC, const CRect& rc, DWORD hItem, BOOL bPressed);
+    void PrepareCheckMask(CDC* pDC, const CRect& rc, DWORD hItem);
+    void PrepareDataMask(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* lpDIS);
+
+    // fh: the font height (cached during a paint); a row is fh + 6 high.
+    int ItemHeight() const { return FontHeight() + 6; }
+    int FontHeight() const;
+    // The row at a client point, -1 outside every row.
+    int Point2Index(CPoint point) const;
+
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    // The columns of a row, relative to its rectangle: node box at x, the check box after it
+    // when there is a check column, then the text area; the text cell starts d into it.
+    struct RowLayout {
+        int fh, ih, d, x;
+        int nText;  // left of the text area
+        int tw;     // width of the text cell (not positive: no text)
+        RowLayout(int nFontHeight, UINT nLevel, UINT nIndent, int nWidth, bool bCheckBoxes);
+    };
+    RowLayout LayoutOf(DWORD hItem, int nWidth) const;
+
+    // Sends a notification to the owner; returns its answer.
+    LRESULT Notify(UINT message, BOOL bState, DWORD hItem);
+    // Expands or collapses an item as the user asked, unless the owner vetoes it.
+    void UserExpand(DWORD hItem, BOOL bExpand);
+    void UserCheck(DWORD hItem);
+    void InvalidateRow(int nRow);
+    void HidePopup();
+    void TrackMouse();
+
     // The store's rows are this list box's rows.
     class ListRows : public CKTreeRowSink {
     public:
@@ -69,7 +123,36 @@ protected:
         CListBox* m_pList;
     };
 
-    UINT m_nIndent;  // pixels per tree level
+    UINT m_nIndent;           // pixels per tree level
     ListRows m_listRows;
     CKTreeStore m_store;
+    int m_nHoverRow;          // row under the mouse, -1 none
+    HWND m_hPopupWnd;         // shows a text the row cuts off
+    CRect m_rcPressedNode;    // node box pressed with the mouse
+    int m_nPressedRow;        // its row while the mouse is over it, else -1
+    BOOL m_bNodeCaptured;     // from a press on a node box until the release
+    bool m_bInPaint;          // the list box is painting its rows
+    int m_nPaintFontHeight;   // fh for the current paint
+    int m_nPaintedBottom;     // lowest row bottom painted; 30000 in a paint without erase
+    int m_nTopIndex;          // top row at the last paint
+    CRect m_rcUpdate;         // update rectangle of the current paint
+    const bool m_bCheckBoxes;
+    int m_nPopupRow;          // row whose text the last hover looked at, -1 none
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnPaint();
+    afx_msg LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void DrawRow(LPDRAWITEMSTRUCT lpDIS);
 };

@@ -2,6 +2,6 @@
 
 IMPLEMENT_DYNAMIC(CKTreeBoxWithOutCheckBoxes, CKTreeBoxBase)
 
-CKTreeBoxWithOutCheckBoxes::CKTreeBoxWithOutCheckBoxes() {}
+CKTreeBoxWithOutCheckBoxes::CKTreeBoxWithOutCheckBoxes() : CKTreeBoxBase(false) {}
 
 CKTreeBoxWithOutCheckBoxes::~CKTreeBoxWithOutCheckBoxes() {}

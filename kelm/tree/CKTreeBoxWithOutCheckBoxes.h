@@ -1,5 +1,5 @@
-// A tree box without check boxes: each row shows the indent, the node box and the text. The
-// item-to-row mapping is public here.
+// A tree box without check boxes: each row shows the indent, the node box and the text; Space is
+// the list box's. The item-to-row mapping is public here.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
@@ -14,4 +14,7 @@ public:
     // Row of an item (-1 when it has none) and item of a row (0 when there is no such row).
     using CKTreeBoxBase::Item2Index;
     using CKTreeBoxBase::Index2Item;
+
+private:
+    using CKTreeBoxBase::PrepareCheckMask;  // there is no check column
 };

@@ -7,3 +7,7 @@ target_sources(Kelm PRIVATE
 kelm_add_test(NAME kelm_tree_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/TreeBoxStoreTest.cpp
   LIBS Kelm)
+
+kelm_add_test(NAME kelm_tree_draw_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/TreeBoxDrawTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/TreeBoxInputTest.cpp
+  LIBS Kelm)
