@@ -266,9 +266,17 @@ void CKTreeBoxBase::DrawRow(LPDRAWITEMSTRUCT lpDIS) {
         const EColorType Hv = bHot ? ctHighlight : ctShadow;
         const EColorType Ht = bHot ? ctShadow : ctBitmap;
 
+        // The backgrounds first: indent and node column in the pattern, the check column and the
+        // text area in S. They do not overlap, so one fill serves neighbours of one role.
+        const int c = x + ih;
+        if (S == ctBitmap) {
+            fillEx(L, T, CRect(0, 0, W, ih), ctBitmap, true);
+        } else {
+            fillEx(L, T, CRect(0, 0, c, ih), ctBitmap, true);
+            fillEx(L + c, T, CRect(c, 0, W, ih), S, true);
+        }
+
         // Node column.
-        fillEx(L, T, CRect(0, 0, x, ih), ctBitmap, true);
-        fillEx(L + x, T, CRect(x, 0, x + ih, ih), ctBitmap, true);
         fill(CRect(x + d, d, x + d + fh, d + fh), Hv, false);
         PrepareNodeMask(pMask, CRect(0, 0, fh, fh), hItem, (nState & TBODS_NODEPRESSED) != 0);
         maskEx(L + x + d + 1, T + d + 1, CRect(x + d + 1, d + 1, x + d + fh, d + fh), ctBitmap, false, false);
@@ -276,9 +284,7 @@ void CKTreeBoxBase::DrawRow(LPDRAWITEMSTRUCT lpDIS) {
 
         // Check column.
         if (m_bCheckBoxes) {
-            const int c = x + ih;
             PrepareCheckMask(pMask, CRect(0, 0, fh, fh), hItem);
-            fillEx(L + c, T, CRect(c, 0, c + ih, ih), S, true);
             if (!bSelected) {
                 fill(CRect(c + d, d, c + d + fh, d + fh), Hv, false);
                 maskEx(L + c + d + 1, T + d + 1, CRect(c + d + 1, d + 1, c + d + fh, d + fh), ctBitmap, false, false);
@@ -298,7 +304,6 @@ void CKTreeBoxBase::DrawRow(LPDRAWITEMSTRUCT lpDIS) {
             PrepareDataMask(pMask, CRect(0, 0, tw, fh), lpDIS);
             pMask->SelectObject(hOldFont);
         }
-        fillEx(L + t, T, CRect(t, 0, W, ih), S, true);
         if (!bSelected) {
             if (tw > 0) {
                 fillEx(L + t + d, T + d, CRect(t + d, d, t + d + tw, d + fh), Ht, false);
@@ -335,7 +340,7 @@ void CKTreeBoxBase::PrepareCheckMask(CDC* pDC, const CRect& rc, DWORD hItem) {
 }
 
 void CKTreeBoxBase::PrepareDataMask(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* lpDIS) {
-    pDC->FillSolidRect(rc, crPaper);
+    pDC->PatBlt(rc.left, rc.top, rc.Width(), rc.Height(), WHITENESS);
     DrawItemData(pDC, rc, lpDIS);
 }
 
