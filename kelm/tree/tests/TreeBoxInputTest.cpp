@@ -45,6 +45,15 @@ TEST(TreeBoxInput, NodeBoxPressesExpandUnlessLeftOrVetoed) {
     kt::SendMouse(h, WM_LBUTTONUP, 60, 28 + 5);
     EXPECT_TRUE(t.Notes().empty());
     EXPECT_EQ(t.tree.GetItemState(it.c), 0u);
+    // Pressed, capture lost, released inside: nothing, and the glyph no longer shows pressed.
+    const kt::Pixels before = t.Read();
+    kt::SendMouse(h, WM_LBUTTONDOWN, 20, 28 + 5, MK_LBUTTON);
+    ::ReleaseCapture();
+    kt::SendMouse(h, WM_LBUTTONUP, 20, 28 + 5);
+    EXPECT_TRUE(t.Notes().empty());
+    const kt::Pixels after = t.Read();
+    for (int y = 28; y < 42; ++y)
+        for (int x = 16; x < 30; ++x) ASSERT_EQ(after.At(x, y), before.At(x, y)) << x << "," << y;
     // Released inside, vetoed: asked, nothing done.
     t.host.bVeto = true;
     kt::SendMouse(h, WM_LBUTTONDOWN, 20, 28 + 5, MK_LBUTTON);
