@@ -1,7 +1,8 @@
 // Tree boxes in the repaint table: a page of 20 rows at the top and at the end of a 65,536-item
 // tree, all expanded (a root with 255 children of 256 children each), against the platform's
 // owner-draw list box holding the same rows, drawn as plainly as an owner draws them: a filled
-// row and its text.
+// row and its text. Neither has a scroll bar: the full-size soak repaints frames too, and the
+// platform's scroll bar alone takes about 4 ms a paint under Wine.
 #include <kelm/kelm.h>
 
 #include <cstring>
@@ -30,7 +31,7 @@ void DestroyControl() {
 HWND Tree(CWnd* pParent, CRect rc, bool bEnd) {
     CKTreeBox* p = new CKTreeBox;
     g_pControl = p;
-    p->Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, rc, pParent, 1);
+    p->Create(WS_CHILD | WS_VISIBLE | LBS_NOINTEGRALHEIGHT, rc, pParent, 1);
     p->SetFont(Font(), FALSE);
     const DWORD hRoot = p->AddItem(0, g_text);
     for (int i = 0; i < 255; ++i) {
@@ -62,7 +63,7 @@ public:
 
 HWND List(CWnd* pParent, CRect rc, bool bEnd) {
     PlainList* p = new PlainList;
-    p->Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE, rc, pParent, 2);
+    p->Create(WS_CHILD | WS_VISIBLE | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWVARIABLE, rc, pParent, 2);
     p->SetFont(Font(), FALSE);
     p->SendMessage(WM_SETREDRAW, FALSE);
     for (int i = 0; i < 65536; ++i) p->AddString(g_text);
