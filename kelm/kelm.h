@@ -27,3 +27,5 @@
 #include <kelm/frames/CKDockFrame.h>
 #include <kelm/frames/CKFormView.h>
 #include <kelm/frames/CKSplitterWnd.h>
+#include <kelm/tree/CKTreeBox.h>
+#include <kelm/tree/CKTreeBoxWithOutCheckBoxes.h>

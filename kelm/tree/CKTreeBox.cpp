@@ -1,0 +1,7 @@
+#include "CKTreeBox.h"
+
+IMPLEMENT_DYNAMIC(CKTreeBox, CKTreeBoxBase)
+
+CKTreeBox::CKTreeBox() : CKTreeBoxBase(true) {}
+
+CKTreeBox::~CKTreeBox() {}

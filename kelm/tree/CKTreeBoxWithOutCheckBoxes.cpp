@@ -1,0 +1,7 @@
+#include "CKTreeBoxWithOutCheckBoxes.h"
+
+IMPLEMENT_DYNAMIC(CKTreeBoxWithOutCheckBoxes, CKTreeBoxBase)
+
+CKTreeBoxWithOutCheckBoxes::CKTreeBoxWithOutCheckBoxes() : CKTreeBoxBase(false) {}
+
+CKTreeBoxWithOutCheckBoxes::~CKTreeBoxWithOutCheckBoxes() {}
