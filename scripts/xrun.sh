@@ -12,9 +12,13 @@ if [ -z "${DISPLAY:-}" ] || [ -n "${KELM_FORCE_XVFB:-}" ]; then
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
-    if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+    # Two runs may pick the same free number at once: the display is ours only when the server
+    # that holds its lock is the one started here.
+    if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ] &&
+       [ "$(tr -d ' \n' < "/tmp/.X$n-lock" 2>/dev/null)" = "$xvfb_pid" ]; then
       export DISPLAY=":$n"; break
     fi
+    kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null
     xvfb_pid=""
   done
   [ -n "$xvfb_pid" ] || { echo "xrun: could not start Xvfb" >&2; exit 1; }
