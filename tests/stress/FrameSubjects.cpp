@@ -62,8 +62,11 @@ void SendFrame(CWnd* p, UINT msg, std::mt19937& rng) {
 void CheckFrame(CWnd* p) {
     CKFrameWnd* pFrame = static_cast<CKFrameWnd*>(p);
     kt::PumpFor(150);  // hot buttons see the pointer gone
-    pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
+    // A frame minimized from the maximized state restores to maximized first.
+    for (int i = 0; i < 2 && (pFrame->IsZoomed() || pFrame->IsIconic()); ++i)
+        pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
     pFrame->SendMessage(WM_ACTIVATE, WA_INACTIVE);
+    pFrame->GetParent()->SetFocus();  // the storm may have left the focus on the form's button
     pFrame->SetWindowText("Ramka");
     EXPECT_FALSE(pFrame->IsZoomed() || pFrame->IsIconic());
     EXPECT_TRUE(pFrame->m_wndTitleBar.IsWindowVisible());
