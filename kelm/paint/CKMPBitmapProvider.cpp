@@ -4,9 +4,11 @@
 #include <cstring>
 #include <new>
 
-// Process-wide registry: the default pointer and the list of registered providers, ordered so
-// that a provider whose window lies inside another's comes first. User-interface thread only.
+// Process-wide registry: the default pointer and the list of registered providers, inner windows
+// before the windows that contain them (the order of registration where windows did not exist
+// yet). Guarded by one lock: user-interface threads of their own may register and paint at once.
 struct CKProviderRegistry {
+    CRITICAL_SECTION lock;
     CKMPBitmapProvider builtIn;
     CKMPBitmapProvider* pDefault;
     CKMPBitmapProvider** pList;
@@ -14,6 +16,7 @@ struct CKProviderRegistry {
     int nCapacity;
 
     CKProviderRegistry() : pDefault(&builtIn), pList(NULL), nCount(0), nCapacity(8) {
+        ::InitializeCriticalSection(&lock);
         builtIn.m_pInkPattern = builtIn.m_pPaperPattern = NULL;
         const DWORD ink[4] = {0x000000, 0x3C2828, 0x785050, 0x8080A0};
         const DWORD paper[4] = {0xFFFFFF, 0xC4C4C4, 0x808080, 0x8080A0};
@@ -27,6 +30,7 @@ struct CKProviderRegistry {
         std::free(pList);
         pList = NULL;
         nCount = nCapacity = 0;
+        ::DeleteCriticalSection(&lock);
     }
 
     void Append(CKMPBitmapProvider* p) {
@@ -57,7 +61,42 @@ struct CKProviderRegistry {
             }
         }
     }
+
+    void Remove(CKMPBitmapProvider* p) {
+        for (int i = 0; i < nCount; ++i) {
+            if (pList[i] != p) continue;
+            std::memmove(&pList[i], &pList[i + 1], (nCount - i - 1) * sizeof(CKMPBitmapProvider*));
+            pList[--nCount] = NULL;
+            return;
+        }
+    }
+
+    // The first provider in list order whose window is hWnd.
+    CKMPBitmapProvider* OfWindow(HWND hWnd) const {
+        for (int i = 0; i < nCount; ++i)
+            if (pList[i]->m_pOwner->GetSafeHwnd() == hWnd) return pList[i];
+        return NULL;
+    }
 };
+
+namespace {
+class CRegistryLock {
+public:
+    explicit CRegistryLock(CRITICAL_SECTION& lock) : m_lock(lock) { ::EnterCriticalSection(&m_lock); }
+    ~CRegistryLock() { ::LeaveCriticalSection(&m_lock); }
+    CRegistryLock(const CRegistryLock&) = delete;
+    CRegistryLock& operator=(const CRegistryLock&) = delete;
+
+private:
+    CRITICAL_SECTION& m_lock;
+};
+
+// The window a child window lies in, as IsChild sees it; null for a top-level window.
+HWND ContainingWindow(HWND hWnd) {
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & (WS_CHILD | WS_POPUP)) != WS_CHILD) return NULL;
+    return ::GetAncestor(hWnd, GA_PARENT);
+}
+}  // namespace
 
 // Built at library start-up, freed when the library unloads.
 static CKProviderRegistry g_registry;
@@ -105,6 +144,7 @@ void CKMPBitmapProvider::ChangeColors(DWORD c1, DWORD c2, DWORD c3, DWORD c4, DW
 }
 
 void CKMPBitmapProvider::Register() {
+    CRegistryLock lock(g_registry.lock);
     if (m_bDefault) {
         g_registry.pDefault = this;
         return;
@@ -113,38 +153,40 @@ void CKMPBitmapProvider::Register() {
     g_registry.Reorder();
 }
 
+// A provider leaves every place it holds, whatever its flag says now: an assignment may have
+// changed the flag or the window since it registered.
 void CKMPBitmapProvider::Unregister() {
-    if (m_bDefault) {
-        g_registry.pDefault = &g_registry.builtIn;
-        return;
-    }
-    // One entry for this provider's window goes: its own entry when it has one (so that the
-    // list never keeps a destroyed provider), else the first entry of the same window.
-    CKProviderRegistry& r = g_registry;
-    int found = -1;
-    for (int i = 0; i < r.nCount && found < 0; ++i)
-        if (r.pList[i] == this) found = i;
-    for (int i = 0; i < r.nCount && found < 0; ++i)
-        if (r.pList[i]->m_pOwner == m_pOwner) found = i;
-    if (found < 0) return;
-    std::memmove(&r.pList[found], &r.pList[found + 1], (r.nCount - found - 1) * sizeof(CKMPBitmapProvider*));
-    r.pList[--r.nCount] = NULL;
+    CRegistryLock lock(g_registry.lock);
+    if (m_bDefault || g_registry.pDefault == this) g_registry.pDefault = &g_registry.builtIn;
+    g_registry.Remove(this);
 }
 
+// Innermost at the time of the lookup: the painted window's own provider, else that of the
+// nearest window containing it, so that looks made before their windows (members of a dialog)
+// still nest. Several providers of one window: the first in list order.
 CKMPBitmapProvider* CKMPBitmapProvider::Lookup(CWnd* pWnd) {
+    CRegistryLock lock(g_registry.lock);
     if (pWnd == NULL) return g_registry.pDefault;
-    HWND hWnd = pWnd->GetSafeHwnd();
+    const HWND hWnd = pWnd->GetSafeHwnd();
     for (int i = 0; i < g_registry.nCount; ++i) {
         CKMPBitmapProvider* p = g_registry.pList[i];
-        HWND hOwner = p->m_pOwner->GetSafeHwnd();
-        if (p->m_pOwner == pWnd || (hOwner != NULL && hOwner == hWnd) || ::IsChild(hOwner, hWnd)) return p;
+        if (p->m_pOwner == pWnd || (hWnd != NULL && p->m_pOwner->GetSafeHwnd() == hWnd)) return p;
     }
+    for (HWND h = hWnd != NULL ? ContainingWindow(hWnd) : NULL; h != NULL; h = ContainingWindow(h))
+        if (CKMPBitmapProvider* p = g_registry.OfWindow(h)) return p;
     return g_registry.pDefault;
 }
 
-CKMPBitmapProvider* CKMPBitmapProvider::GetDefault() { return g_registry.pDefault; }
-int CKMPBitmapProvider::GetRegisteredCount() { return g_registry.nCount; }
+CKMPBitmapProvider* CKMPBitmapProvider::GetDefault() {
+    CRegistryLock lock(g_registry.lock);
+    return g_registry.pDefault;
+}
+int CKMPBitmapProvider::GetRegisteredCount() {
+    CRegistryLock lock(g_registry.lock);
+    return g_registry.nCount;
+}
 CKMPBitmapProvider* CKMPBitmapProvider::GetRegistered(int nIndex) {
+    CRegistryLock lock(g_registry.lock);
     return nIndex >= 0 && nIndex < g_registry.nCount ? g_registry.pList[nIndex] : NULL;
 }
 
