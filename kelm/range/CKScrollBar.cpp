@@ -85,26 +85,33 @@ void CKScrollBar::DrawThumb(CDC* pMaskDC, CRect rcClient, bool bPressed) {
 }
 
 void CKScrollBar::OnPaint() {
-    CPaintDC dc(this);
-    CRect rc;
-    GetClientRect(&rc);
-    if (rc.IsRectEmpty()) return;
+    try {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        if (rc.IsRectEmpty()) return;
 
-    // The mask starts as ink; arrows and the thumb outline are cut out of it as paper.
-    CKPaintBuffer buffer(&dc, rc.Width(), rc.Height());
-    CDC& mask = buffer.Mask();
-    mask.PatBlt(0, 0, rc.Width(), rc.Height(), BLACKNESS);
-    const bool bVert = IsVert();
-    DrawArrow(&mask, GetPart(spFirstArrow, rc), bVert ? dirUp : dirLeft,
-              m_nPressedPart == spFirstArrow && m_bPressedIn);
-    DrawArrow(&mask, GetPart(spSecondArrow, rc), bVert ? dirDown : dirRight,
-              m_nPressedPart == spSecondArrow && m_bPressedIn);
-    DrawThumb(&mask, rc, m_nPressedPart >= spPageUp && m_nPressedPart <= spPageDown && m_bPressedIn);
-    // Both passes paint the paper of an inverted mask: invert it once for the whole compose.
-    if (m_bInvertMask) mask.PatBlt(0, 0, rc.Width(), rc.Height(), DSTINVERT);
+        // The mask starts as ink; arrows and the thumb outline are cut out of it as paper.
+        CKPaintBuffer buffer(&dc, rc.Width(), rc.Height());
+        CDC& mask = buffer.Mask();
+        mask.PatBlt(0, 0, rc.Width(), rc.Height(), BLACKNESS);
+        const bool bVert = IsVert();
+        DrawArrow(&mask, GetPart(spFirstArrow, rc), bVert ? dirUp : dirLeft,
+                  m_nPressedPart == spFirstArrow && m_bPressedIn);
+        DrawArrow(&mask, GetPart(spSecondArrow, rc), bVert ? dirDown : dirRight,
+                  m_nPressedPart == spSecondArrow && m_bPressedIn);
+        DrawThumb(&mask, rc, m_nPressedPart >= spPageUp && m_nPressedPart <= spPageDown && m_bPressedIn);
+        // Both passes paint the paper of an inverted mask: invert it once for the whole compose.
+        if (m_bInvertMask) mask.PatBlt(0, 0, rc.Width(), rc.Height(), DSTINVERT);
 
-    buffer.Compose(this, StateLayers(IsWindowEnabled() != FALSE, m_bHot, m_bHighlight));
-    buffer.Present(&dc);
+        buffer.Compose(this, StateLayers(IsWindowEnabled() != FALSE, m_bHot, m_bHighlight));
+        buffer.Present(&dc);
+    } catch (const char*) {
+        // Out of GDI resources (the paint DC itself may be missing): the bar keeps its old
+        // picture until it is invalidated again. Letting the failure out would have the framework
+        // paint the platform's bar instead.
+        ::ValidateRect(m_hWnd, NULL);
+    }
 }
 
 BOOL CKScrollBar::OnEraseBkgnd(CDC* pDC) { return CKStdPainter::OnEraseBkgnd(this, pDC); }
