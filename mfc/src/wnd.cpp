@@ -209,7 +209,7 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
 }
 
 void PASCAL CWnd::DeleteTempMap() {
-    AfxWndMap().DeleteTemp([](CWnd* p) { p->m_hWnd = NULL; });
+    AfxWndMap().DeleteTemp();
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
