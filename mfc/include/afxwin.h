@@ -508,6 +508,7 @@ public:
     CWnd* SetParent(CWnd* pWndNewParent) { return CWnd::FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
     CWnd* GetOwner() const;
     void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL; }
+    // The last window up the chain of parents and owners (a popup belongs to its owner's frame).
     CWnd* GetTopLevelParent() const;
     CWnd* GetTopLevelOwner() const;
     CWnd* GetDlgItem(int nID) const { return CWnd::FromHandle(::GetDlgItem(m_hWnd, nID)); }

@@ -542,11 +542,21 @@ CWnd* CWnd::GetOwner() const {
     return m_hWndOwner != NULL ? CWnd::FromHandle(m_hWndOwner) : GetParent();
 }
 
+// The next window up: a framework window's owner (its m_hWndOwner, else its parent); for any
+// other window its parent when it is a child, else its owner.
+static HWND ParentOrOwner(HWND hWnd) {
+    if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd)) return pWnd->GetOwner()->GetSafeHwnd();
+    return (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : ::GetWindow(hWnd, GW_OWNER);
+}
+
+// Follows parents and owners, so that an owned popup (a tooltip, a drop-down list) belongs to
+// its owner's frame. Framework owners can be set to anything: a loop stops the walk.
 CWnd* CWnd::GetTopLevelParent() const {
     if (m_hWnd == NULL) return NULL;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != NULL)
+    for (int nSteps = 0; nSteps < 256 && (hWndT = ParentOrOwner(hWndParent)) != NULL && hWndT != m_hWnd;
+         ++nSteps)
         hWndParent = hWndT;
     return CWnd::FromHandle(hWndParent);
 }

@@ -242,3 +242,26 @@ TEST(AfxWnd, PreTranslateWalksFromTheTargetUp) {
     EXPECT_FALSE(thread.PreTranslateMessage(&msg));
     top.DestroyWindow();
 }
+
+TEST(AfxWnd, TopLevelParentFollowsOwners) {
+    LPCSTR cls = AfxRegisterWndClass(0);
+    CWnd frame, popup, child, other;
+    ASSERT_TRUE(frame.CreateEx(0, cls, "f", WS_OVERLAPPEDWINDOW, 0, 0, 200, 150, NULL, NULL));
+    ASSERT_TRUE(popup.CreateEx(0, cls, "p", WS_POPUP, 20, 20, 80, 60, frame.m_hWnd, NULL));
+    ASSERT_TRUE(child.Create(NULL, "", WS_CHILD, CRect(0, 0, 10, 10), &popup, 1));
+    EXPECT_EQ(popup.GetTopLevelParent(), &frame) << "an owned popup belongs to its owner";
+    EXPECT_EQ(child.GetTopLevelParent(), &frame) << "and so do its children";
+    HWND hRaw = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, frame.m_hWnd, NULL, NULL, NULL);
+    EXPECT_EQ(CWnd::FromHandle(hRaw)->GetTopLevelParent(), &frame) << "a window without an object: its owner";
+    ::DestroyWindow(hRaw);
+
+    ASSERT_TRUE(other.CreateEx(0, cls, "o", WS_OVERLAPPED, 0, 0, 50, 50, NULL, NULL));
+    EXPECT_EQ(other.GetTopLevelParent(), &other);
+    other.SetOwner(&frame);
+    EXPECT_EQ(other.GetTopLevelParent(), &frame) << "a framework owner counts";
+    frame.SetOwner(&other);  // a loop of framework owners ends the walk
+    EXPECT_NE(frame.GetTopLevelParent(), (CWnd*)NULL);
+    frame.SetOwner(NULL);
+    other.DestroyWindow();
+    frame.DestroyWindow();
+}

@@ -168,4 +168,27 @@ TEST(MaskPainter, SiblingsOfOneProviderShowOneContinuousTexture) {
     EXPECT_EQ(bad, 0) << "each pixel shows the tile at its place in the host";
 }
 
+TEST(MaskPainter, OwnedPopupContinuesTheTextureOfItsOwnersFrame) {
+    // A default look with a texture: it has no window of its own and tiles from each window's frame.
+    const int TW = 7, TH = 5;
+    CKBitmapDC ink(NULL, TW, TH), paper(NULL, TW, TH);
+    kpt::FillTile(ink, TW, TH);
+    kpt::FillTile(paper, TW, TH);
+    CKMPBitmapProvider look(NULL, ink, 0, 0, 0, paper, 0xFFFFFF, 0, 0, true);
+    CWnd frame;
+    kpt::CreateTop(frame, 30, 30, 200, 150);
+    CPatternChild popup;  // 13, 11 into the frame's client area
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 43, 41, 60, 40, frame.m_hWnd, NULL));
+    popup.UpdateWindow();
+    kt::PumpPending();
+    kt::Pixels p = kt::ReadClient(popup.m_hWnd);
+    ASSERT_EQ(p.width(), 60);
+    int bad = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) bad += p.At(x, y) != kpt::TileColour((x + 13) % TW, (y + 11) % TH);
+    EXPECT_EQ(bad, 0) << "no seam against the frame";
+    popup.DestroyWindow();
+    frame.DestroyWindow();
+}
+
 }  // namespace
