@@ -205,4 +205,22 @@ TEST(Provider, BitmapDCOwnsItsBitmap) {
     EXPECT_EQ(::GetObjectType(hBitmap), 0u) << "deleted with its DC";
 }
 
+TEST(Provider, BitmapDCKeepsTheStockBitmapToItself) {
+    CKBitmapDC* pBitmapDC = new CKBitmapDC(NULL, 4, 4);
+    // A host's memory DC: selecting its first bitmap gives back the stock bitmap.
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 1, NULL));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    ASSERT_NE(pOld, nullptr);
+    const char* pAt = reinterpret_cast<const char*>(pOld);
+    const char* pDC = reinterpret_cast<const char*>(pBitmapDC);
+    ASSERT_FALSE(pAt >= pDC && pAt < pDC + sizeof(CKBitmapDC)) << "not a member of another bitmap DC";
+    const HGDIOBJ hStock = pOld->m_hObject;
+    delete pBitmapDC;
+    EXPECT_EQ(pOld->m_hObject, hStock) << "and still valid when that DC is gone";
+    dc.SelectObject(pOld);
+}
+
 }  // namespace
