@@ -1,8 +1,12 @@
 // Window-side behaviour of the framework: dispatch, Default() after subclassing, reflection,
 // the handle map, exceptions inside handlers.
+#include <afxcmn.h>
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "KelmTest.h"
@@ -264,4 +268,38 @@ TEST(AfxWnd, TopLevelParentFollowsOwners) {
     frame.SetOwner(NULL);
     other.DestroyWindow();
     frame.DestroyWindow();
+}
+
+// A tooltip whose tool has a long text and that copies no more than it is told it may, as the
+// current common controls do.
+class CLongTipCtrl : public CToolTipCtrl {
+public:
+    std::string m_text = std::string(3000, 'k');
+    WPARAM m_nLargestBuffer = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != TTM_GETTEXTA) return CToolTipCtrl::WindowProc(message, wParam, lParam);
+        TOOLINFOA* pti = (TOOLINFOA*)lParam;
+        m_nLargestBuffer = std::max(m_nLargestBuffer, wParam);
+        if (wParam == 0 || pti == NULL || pti->lpszText == NULL) return 0;
+        const size_t n = std::min<size_t>(wParam - 1, m_text.size());
+        std::memcpy(pti->lpszText, m_text.data(), n);
+        pti->lpszText[n] = '\0';
+        return 0;
+    }
+};
+
+TEST(AfxWnd, ToolTipTextOfAnyLengthComesWhole) {
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "h", WS_OVERLAPPED, 0, 0, 100, 80, NULL, NULL));
+    CLongTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&host));
+    ASSERT_TRUE(tip.AddTool(&host, "krótki"));
+    CString text;
+    tip.GetText(text, &host);
+    EXPECT_EQ(text.GetLength(), 3000) << "the buffer grows until the text fits";
+    EXPECT_GT(tip.m_nLargestBuffer, (WPARAM)3000) << "and the control is told its size";
+    tip.DestroyWindow();
+    host.DestroyWindow();
 }
