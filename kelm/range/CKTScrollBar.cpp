@@ -51,8 +51,8 @@ bool CKTScrollBar::ListMetrics(HWND hList, int& nTop, int& nVisible) {
     ::SendMessageA(hList, LB_GETCURSEL, 0, 0);
     RECT rcItem = {0, 0, 0, 0};
     ::SendMessageA(hList, LB_GETITEMRECT, (WPARAM)nTop, (LPARAM)&rcItem);
-    RECT rcList;
-    ::GetWindowRect(hList, &rcList);
+    RECT rcList;  // the rows the list shows: its border is no room for them
+    ::GetClientRect(hList, &rcList);
     const int nItemHeight = rcItem.bottom - rcItem.top;
     if (nItemHeight == 0) return false;
     nVisible = (rcList.bottom - rcList.top) / nItemHeight;
