@@ -4,14 +4,32 @@
 
 #include <algorithm>
 
-namespace {
-// One set of screen buffers, reused by the paints of the thread that made it.
-struct KeptBuffers {
+// The format of a target: a set made for one kind of device and colour depth serves only
+// targets of the same (a printer DC is an OBJ_DC as much as the screen's).
+struct CKPaintBuffer::Format {
+    int nTechnology = 0, nBitsPixel = 0, nPlanes = 0;
+    static Format Of(HDC hDC) {
+        Format f;
+        f.nTechnology = ::GetDeviceCaps(hDC, TECHNOLOGY);
+        f.nBitsPixel = ::GetDeviceCaps(hDC, BITSPIXEL);
+        f.nPlanes = ::GetDeviceCaps(hDC, PLANES);
+        return f;
+    }
+    bool operator==(const Format& o) const {
+        return nTechnology == o.nTechnology && nBitsPixel == o.nBitsPixel && nPlanes == o.nPlanes;
+    }
+};
+
+// One kept set of buffers. A paint claims a set with an atomic exchange and gives it back at its
+// end, so that paints on two threads (or a paint inside another) never share one.
+struct CKPaintBuffer::Kept {
+    volatile LONG nClaimed = 0;
     CKBitmapDC* pColour = nullptr;
     CKMonoBitmapDC* pMask = nullptr;
     CSize size;
-    DWORD dwThread = 0;
-    bool bInUse = false;
+    Format format;
+    bool Claim() { return ::InterlockedCompareExchange(&nClaimed, 1, 0) == 0; }
+    void Release() { ::InterlockedExchange(&nClaimed, 0); }
     void Free() {
         delete pMask;
         delete pColour;
@@ -19,38 +37,65 @@ struct KeptBuffers {
         pColour = nullptr;
         size = CSize(0, 0);
     }
-    ~KeptBuffers() { Free(); }
+    ~Kept() { Free(); }
 };
-KeptBuffers g_kept;
+
+namespace {
+const int kKeptSets = 4;
+CKPaintBuffer::Kept g_kept[kKeptSets];
+
+// A set already made for the format, else an empty one, else any unclaimed one; null when every
+// set is in use.
+CKPaintBuffer::Kept* ClaimKept(const CKPaintBuffer::Format& format) {
+    for (int pass = 0; pass < 3; ++pass) {
+        for (CKPaintBuffer::Kept& k : g_kept) {
+            if (!k.Claim()) continue;
+            const bool bFits = pass == 0 ? k.pColour != nullptr && k.format == format
+                             : pass == 1 ? k.pColour == nullptr
+                                         : true;
+            if (bFits) return &k;
+            k.Release();
+        }
+    }
+    return nullptr;
+}
 }  // namespace
 
 void CKPaintBuffer::FreeKeptBuffers() {
-    if (!g_kept.bInUse) g_kept.Free();
+    for (Kept& k : g_kept) {
+        if (!k.Claim()) continue;  // in use by a paint
+        k.Free();
+        k.Release();
+    }
 }
 
 CKPaintBuffer::CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight)
-    : m_nWidth(nWidth), m_nHeight(nHeight), m_pColour(nullptr), m_pMask(nullptr), m_bKept(false),
+    : m_nWidth(nWidth), m_nHeight(nHeight), m_pColour(nullptr), m_pMask(nullptr), m_pKept(nullptr),
       m_nSavedColour(0), m_nSavedMask(0) {
-    const DWORD dwThread = ::GetCurrentThreadId();
     const bool bScreen = pTarget != NULL && ::GetObjectType(pTarget->m_hDC) == OBJ_DC;
-    if (bScreen && !g_kept.bInUse && (g_kept.dwThread == 0 || g_kept.dwThread == dwThread)) {
-        if (g_kept.pColour == nullptr || nWidth > g_kept.size.cx || nHeight > g_kept.size.cy) {
-            const CSize size(std::max<int>(nWidth, g_kept.size.cx), std::max<int>(nHeight, g_kept.size.cy));
-            g_kept.Free();
-            g_kept.pColour = new CKBitmapDC(pTarget, size.cx, size.cy);
-            try {
-                g_kept.pMask = new CKMonoBitmapDC(g_kept.pColour, size.cx, size.cy);
-            } catch (...) {
-                g_kept.Free();
-                throw;
+    const Format format = bScreen ? Format::Of(pTarget->m_hDC) : Format();
+    Kept* pKept = bScreen ? ClaimKept(format) : nullptr;
+    if (pKept != nullptr) {
+        try {
+            if (pKept->pColour == nullptr || !(pKept->format == format) || nWidth > pKept->size.cx ||
+                nHeight > pKept->size.cy) {
+                const bool bGrow = pKept->pColour != nullptr && pKept->format == format;
+                const CSize size(bGrow ? std::max<int>(nWidth, pKept->size.cx) : nWidth,
+                                 bGrow ? std::max<int>(nHeight, pKept->size.cy) : nHeight);
+                pKept->Free();
+                pKept->pColour = new CKBitmapDC(pTarget, size.cx, size.cy);
+                pKept->pMask = new CKMonoBitmapDC(pKept->pColour, size.cx, size.cy);
+                pKept->size = size;
+                pKept->format = format;
             }
-            g_kept.size = size;
-            g_kept.dwThread = dwThread;
+        } catch (...) {
+            pKept->Free();
+            pKept->Release();
+            throw;
         }
-        g_kept.bInUse = true;
-        m_bKept = true;
-        m_pColour = g_kept.pColour;
-        m_pMask = g_kept.pMask;
+        m_pKept = pKept;
+        m_pColour = pKept->pColour;
+        m_pMask = pKept->pMask;
         m_nSavedColour = m_pColour->SaveDC();
         m_nSavedMask = m_pMask->SaveDC();
     } else {
@@ -66,10 +111,10 @@ CKPaintBuffer::CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight)
 }
 
 CKPaintBuffer::~CKPaintBuffer() {
-    if (m_bKept) {
+    if (m_pKept != nullptr) {
         m_pMask->RestoreDC(m_nSavedMask);
         m_pColour->RestoreDC(m_nSavedColour);
-        g_kept.bInUse = false;
+        m_pKept->Release();
     } else {
         delete m_pMask;
         delete m_pColour;
