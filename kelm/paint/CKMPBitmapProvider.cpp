@@ -1,5 +1,6 @@
 #include "CKMPBitmapProvider.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -101,7 +102,7 @@ HWND ContainingWindow(HWND hWnd) {
 // Built at library start-up, freed when the library unloads.
 static CKProviderRegistry g_registry;
 
-CKMPBitmapProvider::CKMPBitmapProvider() {}
+CKMPBitmapProvider::CKMPBitmapProvider() : m_pTiles() {}
 
 CKMPBitmapProvider::CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC& inkPattern, DWORD c1, DWORD c2, DWORD c3,
                                        CKBitmapDC& paperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault)
@@ -109,13 +110,15 @@ CKMPBitmapProvider::CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC& inkPattern, DWO
 
 CKMPBitmapProvider::CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC* pInkPattern, DWORD c1, DWORD c2, DWORD c3,
                                        CKBitmapDC* pPaperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault)
-    : m_pInkPattern(pInkPattern), m_pPaperPattern(pPaperPattern), m_bDefault(bDefault), m_pOwner(pOwner) {
+    : m_pInkPattern(pInkPattern), m_pPaperPattern(pPaperPattern), m_bDefault(bDefault), m_pOwner(pOwner),
+      m_pTiles() {
     SetColors(c1, c2, c3, c4, c5, c6);
     Register();
 }
 
 CKMPBitmapProvider::~CKMPBitmapProvider() {
     if (this != &g_registry.builtIn) Unregister();
+    FreeTiles();
 }
 
 CKMPBitmapProvider& CKMPBitmapProvider::operator=(const CKMPBitmapProvider& o) {
@@ -125,6 +128,7 @@ CKMPBitmapProvider& CKMPBitmapProvider::operator=(const CKMPBitmapProvider& o) {
     std::memcpy(m_paperColors, o.m_paperColors, sizeof m_paperColors);
     m_bDefault = o.m_bDefault;
     m_pOwner = o.m_pOwner;
+    if (this != &o) FreeTiles();  // made from the patterns this look had
     return *this;
 }
 
@@ -196,4 +200,66 @@ DWORD CKMPBitmapProvider::GetColor(EColorType role, bool bInk) {
     int i = (int)role;
     if (i < 0 || i > 3) i = 0;  // only 0..3 are colour roles
     return bInk ? m_inkColors[i] : m_paperColors[i];
+}
+
+// ---------------------------------------------------------------------------------------------
+// Expanded patterns
+
+namespace {
+const int kMinTile = 64;
+}  // namespace
+
+// One expanded pattern: the tile, what it was made from, and the tiles it replaced (still in use
+// by a paint on another thread, perhaps; they go with the look).
+struct CKMPBitmapProvider::Tile {
+    CKBitmapDC* pDC;
+    CKBitmapDC* pFrom;
+    HGDIOBJ hFrom;
+    Tile* pReplaced;
+};
+
+CDC* CKMPBitmapProvider::GetPatternTile(bool bInk) {
+    CKBitmapDC* pPattern = GetBitmapDC(bInk);
+    if (pPattern == NULL) return NULL;
+    const HGDIOBJ hBitmap = ::GetCurrentObject(pPattern->m_hDC, OBJ_BITMAP);
+    Tile* volatile* pSlot = &m_pTiles[bInk ? 1 : 0];
+    Tile* pTile = *pSlot;
+    if (pTile != NULL && pTile->pFrom == pPattern && pTile->hFrom == hBitmap) return pTile->pDC;
+    BITMAP bm = {};
+    if (hBitmap == NULL || !::GetObjectA(hBitmap, sizeof(bm), &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
+        return pPattern;
+    const int w = bm.bmWidth, h = bm.bmHeight;
+    if (w >= kMinTile && h >= kMinTile) return pPattern;
+
+    // Whole copies of the pattern, so that wrapping an origin into the tile gives the same
+    // picture as wrapping it into the pattern: the first copy, then doubling along each axis.
+    const int tw = w * ((kMinTile + w - 1) / w), th = h * ((kMinTile + h - 1) / h);
+    CKBitmapDC* pDC;
+    try {
+        pDC = new CKBitmapDC(pPattern, tw, th);
+    } catch (const char*) {
+        return pPattern;  // out of GDI resources: the pattern as it is, blit by blit
+    }
+    ::BitBlt(pDC->m_hDC, 0, 0, w, h, pPattern->m_hDC, 0, 0, SRCCOPY);
+    for (int x = w; x < tw; x *= 2) ::BitBlt(pDC->m_hDC, x, 0, std::min(x, tw - x), h, pDC->m_hDC, 0, 0, SRCCOPY);
+    for (int y = h; y < th; y *= 2) ::BitBlt(pDC->m_hDC, 0, y, tw, std::min(y, th - y), pDC->m_hDC, 0, 0, SRCCOPY);
+    Tile* pNew = new Tile{pDC, pPattern, hBitmap, pTile};
+    if (::InterlockedCompareExchangePointer(reinterpret_cast<PVOID volatile*>(pSlot), pNew, pTile) != pTile) {
+        // Another paint made one at the same time: use that.
+        delete pDC;
+        delete pNew;
+        return (*pSlot)->pDC;
+    }
+    return pDC;
+}
+
+void CKMPBitmapProvider::FreeTiles() {
+    for (Tile*& pTile : m_pTiles) {
+        while (pTile != NULL) {
+            Tile* pNext = pTile->pReplaced;
+            delete pTile->pDC;
+            delete pTile;
+            pTile = pNext;
+        }
+    }
 }

@@ -117,6 +117,34 @@ TEST(MaskPainter, TileOriginsFarOutsideTheTileWrap) {
     EXPECT_EQ(ref.At(29, 19), t.Paper(32, 21));
 }
 
+TEST(MaskPainter, PatternsOfAFewPixelsTileAsTheyAre) {
+    CWnd host;
+    kpt::CreateTop(host, 30, 30, 100, 80);
+    for (int n : {1, 2, 3}) {
+        CKBitmapDC paper(NULL, n, n);
+        kpt::FillTile(paper, n, n);
+        CKMPBitmapProvider look(&host, (CKBitmapDC*)NULL, 0, 0, 0, &paper, 0xFFFFFF, 0, 0, false);
+        CKMaskPainter painter(&host);
+        CKBitmapDC dc(NULL, 150, 90);
+        painter.PaintWithoutMaskEx(&dc, CPoint(-1001, 37), CRect(0, 0, 150, 90), ctBitmap, false, true);
+        kt::Pixels p = kpt::Read(dc, 150, 90);
+        int bad = 0;
+        for (int y = 0; y < 90; ++y)
+            for (int x = 0; x < 150; ++x) bad += p.At(x, y) != kpt::TileColour(((x - 1001) % n + n) % n, (y + 37) % n);
+        EXPECT_EQ(bad, 0) << n << " x " << n;
+
+        // Another bitmap selected into the pattern DC is the pattern from then on.
+        CBitmap other;
+        other.CreateCompatibleBitmap(&paper, n, n);
+        HGDIOBJ hOld = ::SelectObject(paper.m_hDC, other.m_hObject);
+        paper.FillSolidRect(0, 0, n, n, RGB(9, 99, 199));
+        painter.PaintWithoutMask(&dc, CRect(0, 0, 150, 90), ctBitmap, false, true);
+        EXPECT_EQ(kpt::Read(dc, 150, 90).Count(RGB(9, 99, 199)), 150 * 90) << n << " x " << n;
+        ::SelectObject(paper.m_hDC, hOld);
+    }
+    host.DestroyWindow();
+}
+
 TEST(MaskPainter, TexturedInkFollowsTheReferenceWindow) {
     TexturedHost t(30, 30, 100, 80);
     CKMaskPainter painter(&t.host);
