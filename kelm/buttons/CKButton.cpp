@@ -91,6 +91,7 @@ BEGIN_MESSAGE_MAP(CKButton, CButton)
     ON_WM_KEYUP()
     ON_WM_ERASEBKGND()
     ON_WM_NCCALCSIZE()
+    ON_WM_NCHITTEST()
     ON_WM_NCPAINT()
 END_MESSAGE_MAP()
 
@@ -264,5 +265,7 @@ BOOL CKButton::OnEraseBkgnd(CDC* pDC) { return CKStdPainter::OnEraseBkgnd(this, 
 void CKButton::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) {
     CKStdPainter::OnNcCalcSize(this, bCalcValidRects, lpncsp);
 }
+
+UINT CKButton::OnNcHitTest(CPoint point) { return CButton::OnNcHitTest(point); }
 
 void CKButton::OnNcPaint() { CKStdPainter::OnNcPaint(this); }
