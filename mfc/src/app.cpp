@@ -123,6 +123,15 @@ CDynLinkLibrary::~CDynLinkLibrary() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The library's own start and end: each thread's temporary objects go when the thread ends
+// (and the unloading thread's when the library unloads; at process exit nothing is freed).
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD dwReason, LPVOID pReserved) {
+    if (dwReason == DLL_THREAD_DETACH || (dwReason == DLL_PROCESS_DETACH && pReserved == NULL)) AfxFreeThreadMaps();
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------------------------
 // Exceptions: failures of the framework itself are thrown as constant texts.
 
 void AFXAPI AfxThrowResourceException() { throw "AfxLite: brak zasobów systemowych"; }

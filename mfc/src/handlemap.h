@@ -19,6 +19,32 @@ inline void AfxDetachTemp(CWnd* p) { p->m_hWnd = NULL; }
 inline void AfxDetachTemp(CDC* p) { p->m_hDC = p->m_hAttribDC = NULL; }
 inline void AfxDetachTemp(CGdiObject* p) { p->m_hObject = NULL; }
 
+template <class HANDLE_T, class OBJ>
+void AfxDeleteTempObjects(std::map<HANDLE_T, OBJ*>& temp) {
+    std::map<HANDLE_T, OBJ*> doomed;
+    doomed.swap(temp);
+    for (auto& e : doomed) {
+        AfxDetachTemp(e.second);
+        delete e.second;
+    }
+}
+
+// One thread's temporary objects. Kept in a Win32 TLS slot, not in a thread_local with a
+// destructor: the runtime may free such storage before running its destructor at thread end.
+struct CAfxThreadMaps {
+    std::map<HWND, CWnd*> wnd;
+    std::map<HDC, CDC*> dc;
+    std::map<HGDIOBJ, CGdiObject*> gdi;
+    std::map<HWND, CWnd*>& Of(CWnd*) { return wnd; }
+    std::map<HDC, CDC*>& Of(CDC*) { return dc; }
+    std::map<HGDIOBJ, CGdiObject*>& Of(CGdiObject*) { return gdi; }
+};
+// The calling thread's maps, made on first use.
+CAfxThreadMaps& AfxThreadMaps();
+// Deletes the calling thread's maps and what is left in them (the library's DllMain, when a
+// thread ends or the library unloads).
+void AfxFreeThreadMaps();
+
 // Permanent entries belong to their objects; temporary entries are objects created here for
 // handles that had none, deleted (after detaching) by DeleteTemp or when their thread ends.
 template <class HANDLE_T, class OBJ>
@@ -30,8 +56,9 @@ public:
         return it == m_permanent.end() ? NULL : it->second;
     }
     OBJ* LookupTemporary(HANDLE_T h) {
-        auto it = Temporary().find(h);
-        return it == Temporary().end() ? NULL : it->second;
+        std::map<HANDLE_T, OBJ*>& temp = Temporary();
+        auto it = temp.find(h);
+        return it == temp.end() ? NULL : it->second;
     }
     void SetPermanent(HANDLE_T h, OBJ* p) { CAfxLock lock; m_permanent[h] = p; }
     void RemoveHandle(HANDLE_T h, OBJ* p) {
@@ -60,29 +87,10 @@ public:
         return p;
     }
     // Deletes this thread's temporary objects.
-    void DeleteTemp() {
-        std::map<HANDLE_T, OBJ*> temp;
-        temp.swap(Temporary());
-        DeleteAll(temp);
-    }
+    void DeleteTemp() { AfxDeleteTempObjects(Temporary()); }
 
 private:
-    static void DeleteAll(std::map<HANDLE_T, OBJ*>& temp) {
-        for (auto& e : temp) {
-            AfxDetachTemp(e.second);
-            delete e.second;
-        }
-        temp.clear();
-    }
-    // The calling thread's temporary map; what is left in it goes when the thread ends.
-    static std::map<HANDLE_T, OBJ*>& Temporary() {
-        struct PerThread {
-            std::map<HANDLE_T, OBJ*> map;
-            ~PerThread() { DeleteAll(map); }
-        };
-        thread_local PerThread t;
-        return t.map;
-    }
+    static std::map<HANDLE_T, OBJ*>& Temporary() { return AfxThreadMaps().Of(static_cast<OBJ*>(NULL)); }
 
     std::map<HANDLE_T, OBJ*> m_permanent;
 };

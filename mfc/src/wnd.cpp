@@ -24,6 +24,30 @@ thread_local ThreadState t_state;
 CAfxLock::CAfxLock() { EnterCriticalSection(&g_lock); }
 CAfxLock::~CAfxLock() { LeaveCriticalSection(&g_lock); }
 
+static DWORD ThreadMapsSlot() {
+    static const DWORD dwSlot = ::TlsAlloc();
+    return dwSlot;
+}
+
+CAfxThreadMaps& AfxThreadMaps() {
+    CAfxThreadMaps* p = static_cast<CAfxThreadMaps*>(::TlsGetValue(ThreadMapsSlot()));
+    if (p == NULL) {
+        p = new CAfxThreadMaps;
+        ::TlsSetValue(ThreadMapsSlot(), p);
+    }
+    return *p;
+}
+
+void AfxFreeThreadMaps() {
+    CAfxThreadMaps* p = static_cast<CAfxThreadMaps*>(::TlsGetValue(ThreadMapsSlot()));
+    if (p == NULL) return;
+    AfxDeleteTempObjects(p->wnd);
+    AfxDeleteTempObjects(p->dc);
+    AfxDeleteTempObjects(p->gdi);
+    ::TlsSetValue(ThreadMapsSlot(), NULL);
+    delete p;
+}
+
 CHandleMap<HWND, CWnd>& AfxWndMap() { static CHandleMap<HWND, CWnd> map; return map; }
 CHandleMap<HDC, CDC>& AfxDCMap() { static CHandleMap<HDC, CDC> map; return map; }
 CHandleMap<HGDIOBJ, CGdiObject>& AfxGdiMap() { static CHandleMap<HGDIOBJ, CGdiObject> map; return map; }
