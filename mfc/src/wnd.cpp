@@ -772,6 +772,13 @@ LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrB
     wc.hbrBackground = hbrBackground;
     wc.lpszMenuName = NULL;
     wc.lpszClassName = szName;
-    if (!::RegisterClassA(&wc)) AfxThrowResourceException();
+    if (!::RegisterClassA(&wc)) {
+        // Another thread is registering the same class: it is there once that thread is done.
+        if (::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) AfxThrowResourceException();
+        for (int nTries = 0; !::GetClassInfoA(hInst, szName, &wc); ++nTries) {
+            if (nTries == 1000) AfxThrowResourceException();
+            ::Sleep(1);
+        }
+    }
     return szName;
 }
