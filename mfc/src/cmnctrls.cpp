@@ -63,7 +63,9 @@ void CToolTipCtrl::DelTool(CWnd* pWnd, UINT nIDTool) {
 }
 
 // The control is told the size of the buffer (wParam) and copies at most that much; a text
-// that fills the buffer may go on, so it is asked again with a larger one.
+// that fills the buffer may go on, so it is asked again with a larger one. The first buffer is
+// larger than the 80 characters that controls ignoring wParam write (measured under Wine:
+// 80 characters, unterminated, whatever the size), and it starts zeroed.
 void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT nIDTool) const {
     TOOLINFOA ti;
     FillInToolInfo(ti, pWnd, nIDTool);
