@@ -127,6 +127,7 @@ CDynLinkLibrary::~CDynLinkLibrary() {
 // (and the unloading thread's when the library unloads; at process exit nothing is freed).
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD dwReason, LPVOID pReserved) {
+    if (dwReason == DLL_PROCESS_ATTACH) AfxInitThreadMaps();
     if (dwReason == DLL_THREAD_DETACH || (dwReason == DLL_PROCESS_DETACH && pReserved == NULL)) AfxFreeThreadMaps();
     return TRUE;
 }

@@ -39,6 +39,8 @@ struct CAfxThreadMaps {
     std::map<HDC, CDC*>& Of(CDC*) { return dc; }
     std::map<HGDIOBJ, CGdiObject*>& Of(CGdiObject*) { return gdi; }
 };
+// Takes the TLS slot (the library's DllMain, when it loads).
+void AfxInitThreadMaps();
 // The calling thread's maps, made on first use.
 CAfxThreadMaps& AfxThreadMaps();
 // Deletes the calling thread's maps and what is left in them (the library's DllMain, when a

@@ -29,6 +29,8 @@ static DWORD ThreadMapsSlot() {
     return dwSlot;
 }
 
+void AfxInitThreadMaps() { ThreadMapsSlot(); }
+
 CAfxThreadMaps& AfxThreadMaps() {
     CAfxThreadMaps* p = static_cast<CAfxThreadMaps*>(::TlsGetValue(ThreadMapsSlot()));
     if (p == NULL) {
