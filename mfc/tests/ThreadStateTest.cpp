@@ -6,32 +6,27 @@
 
 namespace {
 
-// Runs body on a thread of its own; step(n) hands over to the test's own thread between steps.
+// A second thread that runs a body and hands over to the test's thread in the middle of it.
 class CSecondThread {
 public:
     CSecondThread()
-        : m_hToMain(::CreateEventA(NULL, FALSE, FALSE, NULL)), m_hToThread(::CreateEventA(NULL, FALSE, FALSE, NULL)) {}
+        : m_hToMain(::CreateEventA(NULL, FALSE, FALSE, NULL)), m_hToIt(::CreateEventA(NULL, FALSE, FALSE, NULL)) {}
     ~CSecondThread() {
         if (m_thread.joinable()) m_thread.join();
         ::CloseHandle(m_hToMain);
-        ::CloseHandle(m_hToThread);
+        ::CloseHandle(m_hToIt);
     }
     template <class F>
-    void Start(F body) {
-        m_thread = std::thread(body);
-    }
-    // Called by the second thread: lets the test thread go on and waits for its turn again.
-    void HandOver() {
-        ::SetEvent(m_hToMain);
-        ::WaitForSingleObject(m_hToThread, 10000);
-    }
-    // Called by the test thread: waits for the second thread to hand over, or resumes it.
+    void Start(F body) { m_thread = std::thread(body); }
+    void HandOver() { ::SignalObjectAndWait(m_hToMain, m_hToIt, 10000, FALSE); }  // on the second thread
     bool WaitForIt() { return ::WaitForSingleObject(m_hToMain, 10000) == WAIT_OBJECT_0; }
-    void Resume() { ::SetEvent(m_hToThread); }
-    void Join() { m_thread.join(); }
+    void Finish() {
+        ::SetEvent(m_hToIt);
+        m_thread.join();
+    }
 
 private:
-    HANDLE m_hToMain, m_hToThread;
+    HANDLE m_hToMain, m_hToIt;
     std::thread m_thread;
 };
 
@@ -54,8 +49,7 @@ TEST(AfxThreadState, TemporaryObjectsBelongToTheThreadThatMadeThem) {
     CDC* pMine = CDC::FromHandle(hScreen);
     EXPECT_NE(pMine, pTheirs) << "each thread wraps the handle in an object of its own";
     AfxDeleteTempMaps();
-    other.Resume();
-    other.Join();
+    other.Finish();
     EXPECT_TRUE(bKept) << "another thread's idle processing leaves this thread's objects";
     EXPECT_TRUE(bIntact);
     ::ReleaseDC(NULL, hScreen);
@@ -82,8 +76,7 @@ TEST(AfxThreadState, EachThreadSwitchesItsOwnResourceModule) {
     EXPECT_EQ(hStarted, hApp) << "a thread starts with the application's module";
     EXPECT_EQ(AfxGetResourceHandle(), hApp) << "the other thread's switch is not this thread's";
     EXPECT_EQ(AfxGetModuleState()->m_hCurrentResourceHandle, hApp);
-    other.Resume();
-    other.Join();
+    other.Finish();
     EXPECT_EQ(hSeen, hAfx);
     EXPECT_EQ(hFound, hAfx);
 }

@@ -130,7 +130,8 @@ TEST(MaskPainter, PatternsOfAFewPixelsTileAsTheyAre) {
         kt::Pixels p = kpt::Read(dc, 150, 90);
         int bad = 0;
         for (int y = 0; y < 90; ++y)
-            for (int x = 0; x < 150; ++x) bad += p.At(x, y) != kpt::TileColour(((x - 1001) % n + n) % n, (y + 37) % n);
+            for (int x = 0; x < 150; ++x)
+                bad += p.At(x, y) != kpt::TileColour(((x - 1001) % n + n) % n, (y + 37) % n);
         EXPECT_EQ(bad, 0) << n << " x " << n;
 
         // Another bitmap selected into the pattern DC is the pattern from then on.
@@ -206,7 +207,8 @@ TEST(MaskPainter, OwnedPopupContinuesTheTextureOfItsOwnersFrame) {
     CWnd frame;
     kpt::CreateTop(frame, 30, 30, 200, 150);
     CPatternChild popup;  // 13, 11 into the frame's client area
-    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 43, 41, 60, 40, frame.m_hWnd, NULL));
+    ASSERT_TRUE(
+        popup.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 43, 41, 60, 40, frame.m_hWnd, NULL));
     popup.UpdateWindow();
     kt::PumpPending();
     kt::Pixels p = kt::ReadClient(popup.m_hWnd);
