@@ -170,7 +170,7 @@ void CKMPBitmapProvider::Unregister() {
 // still nest. Several providers of one window: the first in list order.
 CKMPBitmapProvider* CKMPBitmapProvider::Lookup(CWnd* pWnd) {
     CRegistryLock lock(g_registry.lock);
-    if (pWnd == NULL) return g_registry.pDefault;
+    if (pWnd == NULL || g_registry.nCount == 0) return g_registry.pDefault;
     const HWND hWnd = pWnd->GetSafeHwnd();
     for (int i = 0; i < g_registry.nCount; ++i) {
         CKMPBitmapProvider* p = g_registry.pList[i];
