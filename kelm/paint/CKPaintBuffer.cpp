@@ -4,22 +4,6 @@
 
 #include <algorithm>
 
-// The format of a target: a set made for one kind of device and colour depth serves only
-// targets of the same (a printer DC is an OBJ_DC as much as the screen's).
-struct CKPaintBuffer::Format {
-    int nTechnology = 0, nBitsPixel = 0, nPlanes = 0;
-    static Format Of(HDC hDC) {
-        Format f;
-        f.nTechnology = ::GetDeviceCaps(hDC, TECHNOLOGY);
-        f.nBitsPixel = ::GetDeviceCaps(hDC, BITSPIXEL);
-        f.nPlanes = ::GetDeviceCaps(hDC, PLANES);
-        return f;
-    }
-    bool operator==(const Format& o) const {
-        return nTechnology == o.nTechnology && nBitsPixel == o.nBitsPixel && nPlanes == o.nPlanes;
-    }
-};
-
 // One kept set of buffers. A paint claims a set with an atomic exchange and gives it back at its
 // end, so that paints on two threads (or a paint inside another) never share one.
 struct CKPaintBuffer::Kept {
@@ -27,7 +11,6 @@ struct CKPaintBuffer::Kept {
     CKBitmapDC* pColour = nullptr;
     CKMonoBitmapDC* pMask = nullptr;
     CSize size;
-    Format format;
     bool Claim() { return ::InterlockedCompareExchange(&nClaimed, 1, 0) == 0; }
     void Release() { ::InterlockedExchange(&nClaimed, 0); }
     void Free() {
@@ -44,16 +27,12 @@ namespace {
 const int kKeptSets = 4;
 CKPaintBuffer::Kept g_kept[kKeptSets];
 
-// A set already made for the format, else an empty one, else any unclaimed one; null when every
-// set is in use.
-CKPaintBuffer::Kept* ClaimKept(const CKPaintBuffer::Format& format) {
+// A set already made, else an empty one, else any unclaimed one; null when every set is in use.
+CKPaintBuffer::Kept* ClaimKept() {
     for (int pass = 0; pass < 3; ++pass) {
         for (CKPaintBuffer::Kept& k : g_kept) {
             if (!k.Claim()) continue;
-            const bool bFits = pass == 0 ? k.pColour != nullptr && k.format == format
-                             : pass == 1 ? k.pColour == nullptr
-                                         : true;
-            if (bFits) return &k;
+            if (pass == 2 || (pass == 0) == (k.pColour != nullptr)) return &k;
             k.Release();
         }
     }
@@ -72,21 +51,19 @@ void CKPaintBuffer::FreeKeptBuffers() {
 CKPaintBuffer::CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight)
     : m_nWidth(nWidth), m_nHeight(nHeight), m_pColour(nullptr), m_pMask(nullptr), m_pKept(nullptr),
       m_nSavedColour(0), m_nSavedMask(0) {
-    const bool bScreen = pTarget != NULL && ::GetObjectType(pTarget->m_hDC) == OBJ_DC;
-    const Format format = bScreen ? Format::Of(pTarget->m_hDC) : Format();
-    Kept* pKept = bScreen ? ClaimKept(format) : nullptr;
+    // Only a window's DC has the screen's format, which the kept sets are made in: a printer's
+    // DC is an OBJ_DC too. (Asking the device for its format costs more than a paint under Wine.)
+    const bool bScreen = pTarget != NULL && ::GetObjectType(pTarget->m_hDC) == OBJ_DC &&
+                         ::WindowFromDC(pTarget->m_hDC) != NULL;
+    Kept* pKept = bScreen ? ClaimKept() : nullptr;
     if (pKept != nullptr) {
         try {
-            if (pKept->pColour == nullptr || !(pKept->format == format) || nWidth > pKept->size.cx ||
-                nHeight > pKept->size.cy) {
-                const bool bGrow = pKept->pColour != nullptr && pKept->format == format;
-                const CSize size(bGrow ? std::max<int>(nWidth, pKept->size.cx) : nWidth,
-                                 bGrow ? std::max<int>(nHeight, pKept->size.cy) : nHeight);
+            if (pKept->pColour == nullptr || nWidth > pKept->size.cx || nHeight > pKept->size.cy) {
+                const CSize size(std::max<int>(nWidth, pKept->size.cx), std::max<int>(nHeight, pKept->size.cy));
                 pKept->Free();
                 pKept->pColour = new CKBitmapDC(pTarget, size.cx, size.cy);
                 pKept->pMask = new CKMonoBitmapDC(pKept->pColour, size.cx, size.cy);
                 pKept->size = size;
-                pKept->format = format;
             }
         } catch (...) {
             pKept->Free();

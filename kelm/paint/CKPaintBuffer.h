@@ -15,9 +15,9 @@ struct SKLayers {
     EColorType ink;
 };
 
-// The buffers of a paint onto a window's DC are kept between paints and reused (a few sets, each
-// claimed by one paint at a time on whatever thread, each serving targets of one device format
-// and growing to the largest size asked for); memory targets and paints that find every set in
+// The buffers of a paint onto a window's DC are kept between paints and reused (a few sets in the
+// screen's format, each claimed by one paint at a time on whatever thread, growing to the
+// largest size asked for); other targets (memory, a printer) and paints that find every set in
 // use get buffers of their own. Either way a paint sees a buffer whose first nWidth × nHeight
 // pixels it owns, with a fresh DC state and an all-paper mask.
 // The layers of a control in a state: disabled, ink in ctDisabled without a shadow; otherwise a
@@ -51,7 +51,6 @@ public:
     // Frees the kept buffers that no paint is using (they are made again when needed).
     static void FreeKeptBuffers();
 
-    struct Format;
     struct Kept;
 
 private:
