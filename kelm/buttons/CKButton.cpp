@@ -5,7 +5,6 @@
 #include <kelm/paint/CKStdPainter.h>
 #include <kelm/paint/KelmTrackMouse.h>
 
-#include <memory>
 
 namespace {
 const COLORREF crInk = RGB(0, 0, 0);
@@ -92,6 +91,7 @@ BEGIN_MESSAGE_MAP(CKButton, CButton)
     ON_WM_KEYUP()
     ON_WM_ERASEBKGND()
     ON_WM_NCCALCSIZE()
+    ON_WM_NCHITTEST()
     ON_WM_NCPAINT()
 END_MESSAGE_MAP()
 
@@ -142,17 +142,23 @@ void CKButton::DrawGlyphColumn(CDC* pMaskDC, CRect& rc, CKBitmapDC& glyph, COLOR
 }
 
 namespace {
-// The check glyphs, loaded from the library's module on first use and kept until it unloads.
+// The check glyphs, loaded from the library's module on first use and kept until it unloads. A
+// glyph is published with one atomic exchange, so that buttons on two threads share one copy.
 struct CheckGlyphs {
     static const UINT kFirst = 129, kLast = 158;  // the library's glyph ids
-    std::unique_ptr<CKResBitmapDC> glyphs[kLast - kFirst + 1];
+    CKResBitmapDC* glyphs[kLast - kFirst + 1] = {};
     CKResBitmapDC& Get(UINT nId) {
-        std::unique_ptr<CKResBitmapDC>& g = glyphs[nId - kFirst];
-        if (!g) {
+        CKResBitmapDC* volatile* pSlot = &glyphs[nId - kFirst];
+        if (*pSlot == NULL) {
             CKResourceScope scope("Kelm.dll");
-            g.reset(new CKResBitmapDC(NULL, nId));
+            CKResBitmapDC* pGlyph = new CKResBitmapDC(NULL, nId);
+            if (::InterlockedCompareExchangePointer(reinterpret_cast<PVOID volatile*>(pSlot), pGlyph, NULL) != NULL)
+                delete pGlyph;
         }
-        return *g;
+        return **pSlot;
+    }
+    ~CheckGlyphs() {
+        for (CKResBitmapDC* p : glyphs) delete p;
     }
 };
 CheckGlyphs g_checkGlyphs;
@@ -259,5 +265,7 @@ BOOL CKButton::OnEraseBkgnd(CDC* pDC) { return CKStdPainter::OnEraseBkgnd(this, 
 void CKButton::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) {
     CKStdPainter::OnNcCalcSize(this, bCalcValidRects, lpncsp);
 }
+
+UINT CKButton::OnNcHitTest(CPoint point) { return CButton::OnNcHitTest(point); }
 
 void CKButton::OnNcPaint() { CKStdPainter::OnNcPaint(this); }

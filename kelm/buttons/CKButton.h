@@ -73,6 +73,8 @@ protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    // The default processing's answer, unchanged.
+    afx_msg UINT OnNcHitTest(CPoint point);
     afx_msg void OnNcPaint();
     DECLARE_MESSAGE_MAP()
 };

@@ -2,7 +2,7 @@
 
 #include "KelmErrors.h"
 
-CKBitmapDC::CKBitmapDC(CDC* pRefDC) : m_bSelected(FALSE) {
+CKBitmapDC::CKBitmapDC(CDC* pRefDC) : m_bSelected(FALSE), m_hOldBitmap(NULL) {
     if (!Attach(::CreateCompatibleDC(pRefDC != NULL ? pRefDC->m_hDC : NULL))) throw kelm::szNoDC;
 }
 
@@ -19,13 +19,14 @@ CKBitmapDC::CKBitmapDC(CDC* pRefDC, int nWidth, int nHeight) : CKBitmapDC(pRefDC
 }
 
 void CKBitmapDC::SelectOwned() {
-    m_oldBitmap.Attach(::SelectObject(m_hDC, m_bitmap.m_hObject));
+    m_hOldBitmap = ::SelectObject(m_hDC, m_bitmap.m_hObject);
     m_bSelected = TRUE;
 }
 
 CKBitmapDC::~CKBitmapDC() {
     if (m_bSelected) {
-        ::SelectObject(m_hDC, m_oldBitmap.Detach());
+        ::SelectObject(m_hDC, m_hOldBitmap);
+        m_hOldBitmap = NULL;
         m_bSelected = FALSE;
     }
     DeleteDC();

@@ -23,7 +23,9 @@ protected:
 
     BOOL m_bSelected;
     CBitmap m_bitmap;
-    CBitmap m_oldBitmap;
+    // The bitmap the DC had before (the stock one), selected back at the end. A raw handle: an
+    // object would enter the framework's permanent map and be returned to other callers.
+    HGDIOBJ m_hOldBitmap;
 };
 
 // A one-bit bitmap (mask: black ink, white paper). Its initial contents are undefined.

@@ -20,6 +20,11 @@ class CKMaskPainter;
 // serving the client area of its owner window and everything inside it. Constructing a provider
 // registers it; destroying it unregisters it. A default provider (bDefault) replaces the
 // built-in look for every window no registered provider covers.
+//
+// A pattern smaller than 64 × 64 is expanded, when the look first paints with it, to a tile of
+// whole copies at least that large, kept with the look, so that a paint costs a few blits
+// whatever the pattern's size. The tile follows the bitmap selected into the pattern DC; pixels
+// drawn into that bitmap afterwards are not seen.
 class KELM_API CKMPBitmapProvider {
 public:
     // Six colours fill the eight slots: ink (c1, c2, c3, c5), paper (c4, c5, c6, c5).
@@ -54,10 +59,15 @@ protected:
 private:
     friend class CKMaskPainter;
     friend struct CKProviderRegistry;
+    struct Tile;
     CKMPBitmapProvider(const CKMPBitmapProvider&) = delete;
     void SetColors(DWORD c1, DWORD c2, DWORD c3, DWORD c4, DWORD c5, DWORD c6);
     void Register();
     void Unregister();
+    // The DC to tile a set's pattern from: the pattern itself, or its expanded tile; null when
+    // the set has no pattern.
+    CDC* GetPatternTile(bool bInk);
+    void FreeTiles();
 
     CKBitmapDC* m_pInkPattern;
     DWORD m_inkColors[4];
@@ -65,4 +75,5 @@ private:
     DWORD m_paperColors[4];
     bool m_bDefault;
     CWnd* m_pOwner;
+    Tile* m_pTiles[2];  // expanded patterns: paper [0], ink [1]
 };

@@ -53,7 +53,7 @@ void CKMaskPainter::PaintWithoutMaskEx(CDC* pDC, CPoint ptOrg, CRect rect, EColo
         pDC->FillSolidRect(rect, GetColor(role, bInk));
         return;
     }
-    CKBitmapDC* pPattern = m_pProvider->GetBitmapDC(bInk);
+    CDC* pPattern = m_pProvider->GetPatternTile(bInk);
     if (pPattern == NULL) {
         pDC->FillSolidRect(rect, GetColor(ctBase, bInk));
         return;
@@ -81,7 +81,7 @@ void CKMaskPainter::PaintWithMaskEx(CDC* pDC, CDC* pMaskDC, CPoint ptOrg, CRect 
         }
     } restore = {pMaskDC, rect, bInvert};
 
-    CKBitmapDC* pPattern = role == ctBitmap ? m_pProvider->GetBitmapDC(bInk) : NULL;
+    CDC* pPattern = role == ctBitmap ? m_pProvider->GetPatternTile(bInk) : NULL;
     if (pPattern != NULL)
         PaintWithBitmap(pDC, pMaskDC, pPattern, ptOrg, rect, ptOffset, bClient);
     else

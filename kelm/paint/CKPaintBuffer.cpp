@@ -4,14 +4,15 @@
 
 #include <algorithm>
 
-namespace {
-// One set of screen buffers, reused by the paints of the thread that made it.
-struct KeptBuffers {
+// One kept set of buffers. A paint claims a set with an atomic exchange and gives it back at its
+// end, so that paints on two threads (or a paint inside another) never share one.
+struct CKPaintBuffer::Kept {
+    volatile LONG nClaimed = 0;
     CKBitmapDC* pColour = nullptr;
     CKMonoBitmapDC* pMask = nullptr;
     CSize size;
-    DWORD dwThread = 0;
-    bool bInUse = false;
+    bool Claim() { return ::InterlockedCompareExchange(&nClaimed, 1, 0) == 0; }
+    void Release() { ::InterlockedExchange(&nClaimed, 0); }
     void Free() {
         delete pMask;
         delete pColour;
@@ -19,38 +20,59 @@ struct KeptBuffers {
         pColour = nullptr;
         size = CSize(0, 0);
     }
-    ~KeptBuffers() { Free(); }
+    ~Kept() { Free(); }
 };
-KeptBuffers g_kept;
+
+namespace {
+const int kKeptSets = 4;
+CKPaintBuffer::Kept g_kept[kKeptSets];
+
+// A set already made, else an empty one, else any unclaimed one; null when every set is in use.
+CKPaintBuffer::Kept* ClaimKept() {
+    for (int pass = 0; pass < 3; ++pass) {
+        for (CKPaintBuffer::Kept& k : g_kept) {
+            if (!k.Claim()) continue;
+            if (pass == 2 || (pass == 0) == (k.pColour != nullptr)) return &k;
+            k.Release();
+        }
+    }
+    return nullptr;
+}
 }  // namespace
 
 void CKPaintBuffer::FreeKeptBuffers() {
-    if (!g_kept.bInUse) g_kept.Free();
+    for (Kept& k : g_kept) {
+        if (!k.Claim()) continue;  // in use by a paint
+        k.Free();
+        k.Release();
+    }
 }
 
 CKPaintBuffer::CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight)
-    : m_nWidth(nWidth), m_nHeight(nHeight), m_pColour(nullptr), m_pMask(nullptr), m_bKept(false),
+    : m_nWidth(nWidth), m_nHeight(nHeight), m_pColour(nullptr), m_pMask(nullptr), m_pKept(nullptr),
       m_nSavedColour(0), m_nSavedMask(0) {
-    const DWORD dwThread = ::GetCurrentThreadId();
-    const bool bScreen = pTarget != NULL && ::GetObjectType(pTarget->m_hDC) == OBJ_DC;
-    if (bScreen && !g_kept.bInUse && (g_kept.dwThread == 0 || g_kept.dwThread == dwThread)) {
-        if (g_kept.pColour == nullptr || nWidth > g_kept.size.cx || nHeight > g_kept.size.cy) {
-            const CSize size(std::max<int>(nWidth, g_kept.size.cx), std::max<int>(nHeight, g_kept.size.cy));
-            g_kept.Free();
-            g_kept.pColour = new CKBitmapDC(pTarget, size.cx, size.cy);
-            try {
-                g_kept.pMask = new CKMonoBitmapDC(g_kept.pColour, size.cx, size.cy);
-            } catch (...) {
-                g_kept.Free();
-                throw;
+    // Only a window's DC has the screen's format, which the kept sets are made in: a printer's
+    // DC is an OBJ_DC too. (Asking the device for its format costs more than a paint under Wine.)
+    const bool bScreen = pTarget != NULL && ::GetObjectType(pTarget->m_hDC) == OBJ_DC &&
+                         ::WindowFromDC(pTarget->m_hDC) != NULL;
+    Kept* pKept = bScreen ? ClaimKept() : nullptr;
+    if (pKept != nullptr) {
+        try {
+            if (pKept->pColour == nullptr || nWidth > pKept->size.cx || nHeight > pKept->size.cy) {
+                const CSize size(std::max<int>(nWidth, pKept->size.cx), std::max<int>(nHeight, pKept->size.cy));
+                pKept->Free();
+                pKept->pColour = new CKBitmapDC(pTarget, size.cx, size.cy);
+                pKept->pMask = new CKMonoBitmapDC(pKept->pColour, size.cx, size.cy);
+                pKept->size = size;
             }
-            g_kept.size = size;
-            g_kept.dwThread = dwThread;
+        } catch (...) {
+            pKept->Free();
+            pKept->Release();
+            throw;
         }
-        g_kept.bInUse = true;
-        m_bKept = true;
-        m_pColour = g_kept.pColour;
-        m_pMask = g_kept.pMask;
+        m_pKept = pKept;
+        m_pColour = pKept->pColour;
+        m_pMask = pKept->pMask;
         m_nSavedColour = m_pColour->SaveDC();
         m_nSavedMask = m_pMask->SaveDC();
     } else {
@@ -66,10 +88,10 @@ CKPaintBuffer::CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight)
 }
 
 CKPaintBuffer::~CKPaintBuffer() {
-    if (m_bKept) {
+    if (m_pKept != nullptr) {
         m_pMask->RestoreDC(m_nSavedMask);
         m_pColour->RestoreDC(m_nSavedColour);
-        g_kept.bInUse = false;
+        m_pKept->Release();
     } else {
         delete m_pMask;
         delete m_pColour;

@@ -15,10 +15,11 @@ struct SKLayers {
     EColorType ink;
 };
 
-// The buffers of a paint onto the screen are kept between paints and reused by the next one (on
-// the thread that made them), growing to the largest size asked for; other targets get buffers
-// of their own. Either way a paint sees a buffer whose first nWidth × nHeight pixels it owns,
-// with a fresh DC state and an all-paper mask.
+// The buffers of a paint onto a window's DC are kept between paints and reused (a few sets in the
+// screen's format, each claimed by one paint at a time on whatever thread, growing to the
+// largest size asked for); other targets (memory, a printer) and paints that find every set in
+// use get buffers of their own. Either way a paint sees a buffer whose first nWidth × nHeight
+// pixels it owns, with a fresh DC state and an all-paper mask.
 // The layers of a control in a state: disabled, ink in ctDisabled without a shadow; otherwise a
 // shadow in ctHighlight while hot (ctShadow else) and ink in ctHighlight while highlighted, e.g.
 // focused (the pattern else).
@@ -47,14 +48,16 @@ public:
     static void PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers,
                             const CRect* pMaskRect = NULL);
 
-    // Frees the kept buffers (they are made again when needed).
+    // Frees the kept buffers that no paint is using (they are made again when needed).
     static void FreeKeptBuffers();
+
+    struct Kept;
 
 private:
     int m_nWidth, m_nHeight;
     CKBitmapDC* m_pColour;
     CKMonoBitmapDC* m_pMask;
-    bool m_bKept;          // the buffers belong to the kept set, else to this object
+    Kept* m_pKept;         // the kept set the buffers belong to, else null: they are this object's
     int m_nSavedColour;    // SaveDC levels restored when a kept buffer is given back
     int m_nSavedMask;
 };

@@ -156,15 +156,35 @@ void CKStdPainter::DrawNC(CWnd* pWnd) {
     dc.Draw3dRect(r, b, a);
 }
 
+// Loads every glyph slot that is still empty, so that a load that failed part way (GDI handles
+// ran out) is completed by a later call. A glyph is published with one atomic exchange: two
+// threads loading at once keep one copy and delete the other.
 void CKStdPainter::AssureDirsLoaded() {
-    if (m_pdcBmpDir[0] != NULL) return;
+    bool bComplete = true;
+    for (CKBitmapDC* p : m_pdcBmpDir) bComplete = bComplete && p != NULL;
+    if (bComplete) return;
     CKResourceScope scope("KELM.dll");
     for (int i = 0; i < 12; ++i) {
         if (m_pdcBmpDir[i] != NULL) continue;
-        m_pdcBmpDir[i] = new CKResBitmapDC(NULL, m_pnDirRes[i]);
-        m_sizeDir[i] = m_pdcBmpDir[i]->GetSize();
+        CKResBitmapDC* pGlyph = new CKResBitmapDC(NULL, m_pnDirRes[i]);
+        m_sizeDir[i] = pGlyph->GetSize();
+        if (::InterlockedCompareExchangePointer(reinterpret_cast<PVOID volatile*>(&m_pdcBmpDir[i]), pGlyph, NULL) !=
+            NULL)
+            delete pGlyph;
     }
 }
+
+namespace {
+// The glyphs go when the library unloads: a host that loads and frees it keeps no DCs of it.
+struct CDirGlyphsOwner {
+    ~CDirGlyphsOwner() {
+        for (CKBitmapDC*& p : CKStdPainter::m_pdcBmpDir) {
+            delete p;
+            p = NULL;
+        }
+    }
+} g_dirGlyphsOwner;
+}  // namespace
 
 void CKStdPainter::DrawArrow(CDC* pMaskDC, CRect rc, EDir dir, bool bFlag) {
     AssureDirsLoaded();

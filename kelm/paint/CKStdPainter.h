@@ -50,7 +50,7 @@ public:
     CKStdPainter& operator=(const CKStdPainter&) { return *this; }
 
     static const int m_pnDirRes[12];
-    static CKBitmapDC* m_pdcBmpDir[12];
+    static CKBitmapDC* m_pdcBmpDir[12];  // loaded on first use, freed when the library unloads
     static CSize m_sizeDir[12];
 
 protected:

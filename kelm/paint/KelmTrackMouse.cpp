@@ -10,7 +10,7 @@ namespace {
 
 const DWORD kPollMs = 50;         // worker period
 const int kHoverSlop = 3;         // the cursor rests while it stays this close to where it stopped
-const DWORD kStartWaitMs = 5000;  // first request: how long to wait for the worker to run
+const DWORD kStartWaitMs = 5000;  // first request: how long to wait (unlocked) for the worker to run
 const DWORD kStopWaitMs = 2000;   // unload: how long to wait for the worker to park
 const DWORD kDrainWaitMs = 1000;  // unload: how long to wait for hook calls in progress
 
@@ -27,10 +27,12 @@ LRESULT CALLBACK TrackMouseHook(int nCode, WPARAM wParam, LPARAM lParam);
 UINT AFX_CDECL TrackWorker(LPVOID);
 
 // The process's tracking state. The records, the flags, the hook and the worker are guarded by
-// m_mutex; the events are created under it before the worker starts.
+// m_mutex, which is only ever held for a pass or a request, never while a thread starts. The
+// stop and start-done events live as long as the state.
 class CTrackService {
 public:
-    CTrackService() = default;
+    CTrackService()
+        : m_hStop(::CreateEventA(NULL, TRUE, FALSE, NULL)), m_hStartDone(::CreateEventA(NULL, TRUE, TRUE, NULL)) {}
     CTrackService(const CTrackService&) = delete;
     CTrackService& operator=(const CTrackService&) = delete;
 
@@ -55,9 +57,10 @@ private:
     HHOOK m_hHook = NULL;
     CWinThread* m_pWorker = NULL;
     HANDLE m_hRunning = NULL;     // set by the worker once it runs its loop
-    HANDLE m_hStop = NULL;        // set by the unload to end the loop
     HANDLE m_hParked = NULL;      // set by the worker as it parks (its own handle, see Shutdown)
     HANDLE m_hParkedSeen = NULL;  // the same event, for the unload to wait on
+    HANDLE m_hStop;               // set by the unload: ends the worker's loop and a start's wait
+    HANDLE m_hStartDone;          // reset while a start is under way
 };
 
 CTrackService& g_service = *new CTrackService;
@@ -77,48 +80,82 @@ bool ProcessIsExiting() {
 }
 
 void CTrackService::Request(const TRACKMOUSEEVENT& tme) {
-    CSingleLock lock(&m_mutex, TRUE);
-    if (m_bClosed) return;
-    if (!m_bStarted) Start();
-    for (const TrackRecord& rec : m_records)
-        if (rec.hWnd == tme.hwndTrack) return;
-    TrackRecord rec = {tme.hwndTrack, tme.dwFlags, tme.dwHoverTime, 0, {0, 0}, false};
-    if (rec.dwHoverTime == HOVER_DEFAULT) {
-        UINT nHover = 400;
-        ::SystemParametersInfoA(SPI_GETMOUSEHOVERTIME, 0, &nHover, 0);
-        rec.dwHoverTime = nHover;
+    bool bStart = false;
+    {
+        CSingleLock lock(&m_mutex, TRUE);
+        if (m_bClosed) return;
+        if (!m_bStarted) {
+            m_bStarted = bStart = true;
+            ::ResetEvent(m_hStartDone);
+        }
+        bool bKnown = false;
+        for (const TrackRecord& rec : m_records) bKnown = bKnown || rec.hWnd == tme.hwndTrack;
+        if (!bKnown) {
+            TrackRecord rec = {tme.hwndTrack, tme.dwFlags, tme.dwHoverTime, 0, {0, 0}, false};
+            if (rec.dwHoverTime == HOVER_DEFAULT) {
+                UINT nHover = 400;
+                ::SystemParametersInfoA(SPI_GETMOUSEHOVERTIME, 0, &nHover, 0);
+                rec.dwHoverTime = nHover;
+            }
+            try {
+                m_records.push_back(rec);
+            } catch (...) {
+                // Out of memory: the request is dropped, the caller is a window procedure.
+            }
+        }
     }
-    try {
-        m_records.push_back(rec);
-    } catch (...) {
-        // Out of memory: the request is dropped, the caller is a window procedure.
-    }
+    if (bStart) Start();
 }
 
+// Runs outside the mutex: hook passes and other requests go on while the worker starts. What it
+// makes is published under the mutex unless the unload has begun, in which case it is undone.
 void CTrackService::Start() {
-    m_bStarted = true;
-    m_hHook = ::SetWindowsHookExA(WH_MOUSE, TrackMouseHook, (HINSTANCE)&__ImageBase, 0);
-
-    m_hRunning = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    m_hStop = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    m_hParked = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    if (m_hParked != NULL)
-        ::DuplicateHandle(::GetCurrentProcess(), m_hParked, ::GetCurrentProcess(), &m_hParkedSeen, 0, FALSE,
+    HHOOK hHook = ::SetWindowsHookExA(WH_MOUSE, TrackMouseHook, (HINSTANCE)&__ImageBase, 0);
+    HANDLE hRunning = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE hParked = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE hParkedSeen = NULL;
+    if (hParked != NULL)
+        ::DuplicateHandle(::GetCurrentProcess(), hParked, ::GetCurrentProcess(), &hParkedSeen, 0, FALSE,
                           DUPLICATE_SAME_ACCESS);
-    if (!m_hRunning || !m_hStop || !m_hParked || !m_hParkedSeen) return;  // the hook alone drives
     CWinThread* pThread = NULL;
-    try {
-        pThread = AfxBeginThread(TrackWorker, NULL, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    } catch (...) {
-        pThread = NULL;
+    if (hRunning != NULL && hParked != NULL && hParkedSeen != NULL) {  // else the hook alone drives
+        try {
+            pThread = AfxBeginThread(TrackWorker, NULL, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+        } catch (...) {
+            pThread = NULL;
+        }
+        if (pThread != NULL) pThread->m_bAutoDelete = FALSE;
     }
-    if (pThread == NULL) return;
-    pThread->m_bAutoDelete = FALSE;
-    m_pWorker = pThread;
-    pThread->ResumeThread();
-    // A new thread runs its DLL attach calls under the loader lock before it reaches
-    // TrackWorker; an unload in that window could not stop it. Once it runs, it can be.
-    ::WaitForSingleObject(m_hRunning, kStartWaitMs);
+    bool bClosed;
+    {
+        CSingleLock lock(&m_mutex, TRUE);
+        bClosed = m_bClosed;
+        if (!bClosed) {
+            m_hHook = hHook;
+            m_pWorker = pThread;
+            m_hRunning = hRunning;
+            m_hParked = hParked;
+            m_hParkedSeen = hParkedSeen;
+        }
+    }
+    if (bClosed) {
+        // The library is unloading: the worker never ran and never will.
+        if (hHook != NULL) ::UnhookWindowsHookEx(hHook);
+        if (pThread != NULL) {
+            ::TerminateThread(pThread->m_hThread, 0);
+            delete pThread;
+        }
+        for (HANDLE h : {hRunning, hParked, hParkedSeen})
+            if (h != NULL) ::CloseHandle(h);
+    } else if (pThread != NULL) {
+        pThread->ResumeThread();
+        // A new thread runs its DLL attach calls under the loader lock before it reaches
+        // TrackWorker; an unload in that window could not stop it cleanly. Once it runs, it can
+        // be. An unload that comes first ends the wait.
+        HANDLE waits[2] = {hRunning, m_hStop};
+        ::WaitForMultipleObjects(2, waits, FALSE, kStartWaitMs);
+    }
+    ::SetEvent(m_hStartDone);
 }
 
 // Shutdown runs in DLL_PROCESS_DETACH (static destruction), under the loader lock, where a
@@ -144,9 +181,19 @@ bool CTrackService::Shutdown() {
     HHOOK hHook;
     CWinThread* pWorker;
     {
+        // The mutex is held only for a pass or a request; a pass caught by the loader lock that
+        // this unload holds (a thread's first cursor query) could hold it for good.
         CSingleLock lock(&m_mutex);
         lock.Lock(kStopWaitMs);
         m_bClosed = true;
+    }
+    // A start under way publishes nothing now; its wait for the worker ends with m_hStop. What
+    // it published before is stopped below, after it is done with it.
+    ::SetEvent(m_hStop);
+    const bool bStartDone = ::WaitForSingleObject(m_hStartDone, kStopWaitMs) == WAIT_OBJECT_0;
+    {
+        CSingleLock lock(&m_mutex);
+        lock.Lock(kStopWaitMs);
         hHook = m_hHook;
         m_hHook = NULL;
         pWorker = m_pWorker;
@@ -163,16 +210,22 @@ bool CTrackService::Shutdown() {
         bWorkerCloses = ::QueueUserAPC(reinterpret_cast<PAPCFUNC>(reinterpret_cast<void*>(&::CloseHandle)),
                                        hThread, (ULONG_PTR)m_hParked) != 0;
         ::QueueUserAPC(reinterpret_cast<PAPCFUNC>(reinterpret_cast<void*>(&::ExitThread)), hThread, 0);
-        ::SetEvent(m_hStop);
         HANDLE waits[2] = {m_hParkedSeen, hThread};
         if (::WaitForMultipleObjects(2, waits, FALSE, kStopWaitMs) == WAIT_TIMEOUT) {
-            // Stuck inside this module: it would crash once the image is unmapped.
+            // Stuck inside this module, or not yet out of its start: it would crash once the
+            // image is unmapped.
             ::TerminateThread(hThread, 1);
         }
         delete pWorker;
     }
     if (bWorkerCloses) m_hParked = NULL;
-    for (HANDLE* ph : {&m_hRunning, &m_hStop, &m_hParked, &m_hParkedSeen}) {
+    for (HANDLE* ph : {&m_hRunning, &m_hParked, &m_hParkedSeen}) {
+        if (*ph != NULL) ::CloseHandle(*ph);
+        *ph = NULL;
+    }
+    // A start that did not finish still uses the state: it is left alone then.
+    if (!bStartDone) return false;
+    for (HANDLE* ph : {&m_hStop, &m_hStartDone}) {
         if (*ph != NULL) ::CloseHandle(*ph);
         *ph = NULL;
     }

@@ -85,26 +85,33 @@ void CKScrollBar::DrawThumb(CDC* pMaskDC, CRect rcClient, bool bPressed) {
 }
 
 void CKScrollBar::OnPaint() {
-    CPaintDC dc(this);
-    CRect rc;
-    GetClientRect(&rc);
-    if (rc.IsRectEmpty()) return;
+    try {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        if (rc.IsRectEmpty()) return;
 
-    // The mask starts as ink; arrows and the thumb outline are cut out of it as paper.
-    CKPaintBuffer buffer(&dc, rc.Width(), rc.Height());
-    CDC& mask = buffer.Mask();
-    mask.PatBlt(0, 0, rc.Width(), rc.Height(), BLACKNESS);
-    const bool bVert = IsVert();
-    DrawArrow(&mask, GetPart(spFirstArrow, rc), bVert ? dirUp : dirLeft,
-              m_nPressedPart == spFirstArrow && m_bPressedIn);
-    DrawArrow(&mask, GetPart(spSecondArrow, rc), bVert ? dirDown : dirRight,
-              m_nPressedPart == spSecondArrow && m_bPressedIn);
-    DrawThumb(&mask, rc, m_nPressedPart >= spPageUp && m_nPressedPart <= spPageDown && m_bPressedIn);
-    // Both passes paint the paper of an inverted mask: invert it once for the whole compose.
-    if (m_bInvertMask) mask.PatBlt(0, 0, rc.Width(), rc.Height(), DSTINVERT);
+        // The mask starts as ink; arrows and the thumb outline are cut out of it as paper.
+        CKPaintBuffer buffer(&dc, rc.Width(), rc.Height());
+        CDC& mask = buffer.Mask();
+        mask.PatBlt(0, 0, rc.Width(), rc.Height(), BLACKNESS);
+        const bool bVert = IsVert();
+        DrawArrow(&mask, GetPart(spFirstArrow, rc), bVert ? dirUp : dirLeft,
+                  m_nPressedPart == spFirstArrow && m_bPressedIn);
+        DrawArrow(&mask, GetPart(spSecondArrow, rc), bVert ? dirDown : dirRight,
+                  m_nPressedPart == spSecondArrow && m_bPressedIn);
+        DrawThumb(&mask, rc, m_nPressedPart >= spPageUp && m_nPressedPart <= spPageDown && m_bPressedIn);
+        // Both passes paint the paper of an inverted mask: invert it once for the whole compose.
+        if (m_bInvertMask) mask.PatBlt(0, 0, rc.Width(), rc.Height(), DSTINVERT);
 
-    buffer.Compose(this, StateLayers(IsWindowEnabled() != FALSE, m_bHot, m_bHighlight));
-    buffer.Present(&dc);
+        buffer.Compose(this, StateLayers(IsWindowEnabled() != FALSE, m_bHot, m_bHighlight));
+        buffer.Present(&dc);
+    } catch (const char*) {
+        // Out of GDI resources (the paint DC itself may be missing): the bar keeps its old
+        // picture until it is invalidated again. Letting the failure out would have the framework
+        // paint the platform's bar instead.
+        ::ValidateRect(m_hWnd, NULL);
+    }
 }
 
 BOOL CKScrollBar::OnEraseBkgnd(CDC* pDC) { return CKStdPainter::OnEraseBkgnd(this, pDC); }
@@ -118,6 +125,9 @@ void CKScrollBar::OnNcPaint() { CKStdPainter::OnNcPaint(this); }
 // ---------------------------------------------------------------------------------------------
 // Mouse
 
+// The notification of a press comes last: its handler may end the press (by taking the capture)
+// or destroy the bar, so nothing of the bar is touched after it. The repeat starts before it, so
+// that a press ended inside the handler also stops the repeat.
 void CKScrollBar::StartPress(int nPart, CPoint point) {
     CRect rc;
     GetClientRect(&rc);
@@ -133,18 +143,29 @@ void CKScrollBar::StartPress(int nPart, CPoint point) {
     SetCapture();
     Invalidate(FALSE);
     UpdateWindow();
-    SendMsg();
     SetTimer(nRepeatTimer, nRepeatPeriod, NULL);
+    SendMsg();
 }
 
+// The press is over before anyone hears of it: a handler that takes the capture finds no press
+// to end again, and a capture is given back only while the bar still holds it.
 void CKScrollBar::EndPress(bool bReleaseCapture) {
-    if (m_nPressedPart == spThumb) Notify(SB_THUMBPOSITION | ((UINT)m_si.nTrackPos << 16));
+    const bool bThumb = m_nPressedPart == spThumb;
+    const UINT nTrackPos = (UINT)m_si.nTrackPos;
     m_nPressedPart = spNone;
     m_bPressedIn = false;
     KillTimer(nRepeatTimer);
-    SendMsg();
-    if (bReleaseCapture) ::ReleaseCapture();
+    if (bReleaseCapture && ::GetCapture() == m_hWnd) ::ReleaseCapture();
     Invalidate(TRUE);
+
+    // The handlers may destroy the bar: nothing of it is used after the first notification.
+    const HWND hWnd = m_hWnd, hTarget = NotifyTarget();
+    const UINT nMessage = IsVert() ? WM_VSCROLL : WM_HSCROLL;
+    if (bThumb) {
+        ::SendMessageA(hTarget, nMessage, SB_THUMBPOSITION | (nTrackPos << 16), (LPARAM)hWnd);
+        if (!::IsWindow(hWnd)) return;
+    }
+    ::SendMessageA(hTarget, nMessage, SB_ENDSCROLL, (LPARAM)hWnd);
 }
 
 void CKScrollBar::OnLButtonDown(UINT, CPoint point) {
@@ -222,8 +243,8 @@ LRESULT CKScrollBar::OnMouseLeave(WPARAM, LPARAM) {
 }
 
 void CKScrollBar::OnTimer(UINT_PTR) {
+    Default();  // first: the repeat's handler may destroy the bar
     if (m_bPressedIn && m_nPressedPart != spNone && m_nPressedPart != spThumb) SendMsg();
-    Default();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -30,16 +30,20 @@ void CKTScrollBar::RestartPoll() {
     if (m_nTimer != 0 && GetDlgCtrlID() == nRepeatTimer) m_nTimer = SetTimer(GetDlgCtrlID(), nPollPeriod, NULL);
 }
 
+// The end of a press notifies the owner, whose handler may destroy the bar: the poll restarts
+// only for a bar that is still there.
 void CKTScrollBar::OnLButtonUp(UINT nFlags, CPoint point) {
     const bool bPressed = m_nPressedPart != 0;
+    const HWND hWnd = m_hWnd;
     CKScrollBar::OnLButtonUp(nFlags, point);
-    if (bPressed) RestartPoll();
+    if (bPressed && CWnd::FromHandlePermanent(hWnd) == this) RestartPoll();
 }
 
 void CKTScrollBar::OnCaptureChanged(CWnd* pWnd) {
     const bool bPressed = m_nPressedPart != 0;
+    const HWND hWnd = m_hWnd;
     CKScrollBar::OnCaptureChanged(pWnd);
-    if (bPressed && m_nPressedPart == 0) RestartPoll();
+    if (bPressed && CWnd::FromHandlePermanent(hWnd) == this && m_nPressedPart == 0) RestartPoll();
 }
 
 bool CKTScrollBar::ListMetrics(HWND hList, int& nTop, int& nVisible) {
@@ -47,8 +51,8 @@ bool CKTScrollBar::ListMetrics(HWND hList, int& nTop, int& nVisible) {
     ::SendMessageA(hList, LB_GETCURSEL, 0, 0);
     RECT rcItem = {0, 0, 0, 0};
     ::SendMessageA(hList, LB_GETITEMRECT, (WPARAM)nTop, (LPARAM)&rcItem);
-    RECT rcList;
-    ::GetWindowRect(hList, &rcList);
+    RECT rcList;  // the rows the list shows: its border is no room for them
+    ::GetClientRect(hList, &rcList);
     const int nItemHeight = rcItem.bottom - rcItem.top;
     if (nItemHeight == 0) return false;
     nVisible = (rcList.bottom - rcList.top) / nItemHeight;

@@ -478,7 +478,7 @@ public:
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
     // The handle map: a permanent object for every window attached to one; a temporary
-    // object (deleted by DeleteTempMap) for any other window handle.
+    // object of the calling thread (deleted by its DeleteTempMap) for any other window handle.
     static CWnd* PASCAL FromHandle(HWND hWnd);
     static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
     static void PASCAL DeleteTempMap();
@@ -524,6 +524,7 @@ public:
     CWnd* SetParent(CWnd* pWndNewParent) { return CWnd::FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
     CWnd* GetOwner() const;
     void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL; }
+    // The last window up the chain of parents and owners (a popup belongs to its owner's frame).
     CWnd* GetTopLevelParent() const;
     CWnd* GetTopLevelOwner() const;
     CWnd* GetDlgItem(int nID) const { return CWnd::FromHandle(::GetDlgItem(m_hWnd, nID)); }
@@ -938,8 +939,10 @@ public:
 
 class CDynLinkLibrary;
 
-// The process's one module state: current instance and resource handles, the application and
-// the chain of extension modules searched for resources.
+// The module state: current instance and resource handles, the application and the chain of
+// extension modules searched for resources. AfxGetModuleState gives each thread its own record:
+// the current resource handle is the thread's (a thread starts with the application's, set by
+// AfxWinInit or AfxSetResourceHandle), the other fields show the process's values.
 struct AFX_API AFX_MODULE_STATE {
     CWinApp* m_pCurrentWinApp;
     HINSTANCE m_hCurrentInstanceHandle;
@@ -960,7 +963,8 @@ AFX_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
 // Called by the host's WinMain (or by a test) to initialise and run an application object.
 AFX_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
 AFX_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
-// Frees the temporary objects made by FromHandle.
+// Frees the temporary objects made by FromHandle on the calling thread (each thread has its own;
+// what is left goes when the thread ends).
 AFX_API void AFXAPI AfxDeleteTempMaps();
 AFX_API void AFXAPI AfxThrowResourceException();
 AFX_API void AFXAPI AfxThrowMemoryException();

@@ -2,41 +2,84 @@
 #include <afxdllx.h>
 #include <afxpriv.h>
 
+#include "handlemap.h"
+
 #include <new>
 #include <process.h>
+#include <vector>
 
 // ---------------------------------------------------------------------------------------------
 // Module state and the resource chain
 
 namespace {
-AFX_MODULE_STATE g_moduleState = {NULL, NULL, NULL, NULL, NULL};
+// The process's values: the application, its instance and resource module, the extension
+// chain (changed under CAfxLock). Each thread works on a record of its own (State) whose
+// current resource handle is the thread's: a resource-module scope on one thread must not
+// switch another thread's lookups.
+AFX_MODULE_STATE g_process = {NULL, NULL, NULL, NULL, NULL};
+
+struct ThreadModuleState {
+    AFX_MODULE_STATE state;
+    bool bInit;
+};
+thread_local ThreadModuleState t_module = {{NULL, NULL, NULL, NULL, NULL}, false};
+
+AFX_MODULE_STATE* Process() {
+    if (g_process.m_hCurrentInstanceHandle == NULL) {
+        HINSTANCE hExe = ::GetModuleHandleA(NULL);
+        g_process.m_hCurrentInstanceHandle = hExe;
+        g_process.m_hCurrentResourceHandle = hExe;
+    }
+    return &g_process;
+}
 
 AFX_MODULE_STATE* State() {
-    if (g_moduleState.m_hCurrentInstanceHandle == NULL) {
-        HINSTANCE hExe = ::GetModuleHandleA(NULL);
-        g_moduleState.m_hCurrentInstanceHandle = hExe;
-        g_moduleState.m_hCurrentResourceHandle = hExe;
+    const AFX_MODULE_STATE* pProcess = Process();
+    ThreadModuleState& t = t_module;
+    if (!t.bInit) {
+        t.state.m_hCurrentResourceHandle = pProcess->m_hCurrentResourceHandle;
+        t.bInit = true;
     }
-    return &g_moduleState;
+    t.state.m_pCurrentWinApp = pProcess->m_pCurrentWinApp;
+    t.state.m_hCurrentInstanceHandle = pProcess->m_hCurrentInstanceHandle;
+    t.state.m_lpszCurrentAppName = pProcess->m_lpszCurrentAppName;
+    t.state.m_pFirstLibrary = pProcess->m_pFirstLibrary;
+    return &t.state;
+}
+
+void LinkLibrary(CDynLinkLibrary* pDLL) {
+    CAfxLock lock;
+    CDynLinkLibrary** pp = &Process()->m_pFirstLibrary;
+    while (*pp != NULL) pp = &(*pp)->m_pNextDLL;
+    *pp = pDLL;
 }
 }  // namespace
 
 AFX_MODULE_STATE* AFXAPI AfxGetModuleState() { return State(); }
-CWinApp* AFXAPI AfxGetApp() { return State()->m_pCurrentWinApp; }
+CWinApp* AFXAPI AfxGetApp() { return Process()->m_pCurrentWinApp; }
 CWnd* AFXAPI AfxGetMainWnd() { return AfxGetApp() != NULL ? AfxGetApp()->m_pMainWnd : NULL; }
-HINSTANCE AFXAPI AfxGetInstanceHandle() { return State()->m_hCurrentInstanceHandle; }
+HINSTANCE AFXAPI AfxGetInstanceHandle() { return Process()->m_hCurrentInstanceHandle; }
 HINSTANCE AFXAPI AfxGetResourceHandle() { return State()->m_hCurrentResourceHandle; }
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) { State()->m_hCurrentResourceHandle = hInstResource; }
+// The application's resource module: this thread's, and the one threads start with.
+void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) {
+    Process()->m_hCurrentResourceHandle = hInstResource;
+    State()->m_hCurrentResourceHandle = hInstResource;
+}
 
 HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
-    AFX_MODULE_STATE* pState = State();
-    HINSTANCE hInst = pState->m_hCurrentResourceHandle;
+    HINSTANCE hInst = State()->m_hCurrentResourceHandle;
     if (hInst != NULL && ::FindResourceA(hInst, lpszName, lpszType) != NULL) return hInst;
-    for (CDynLinkLibrary* pDLL = pState->m_pFirstLibrary; pDLL != NULL; pDLL = pDLL->m_pNextDLL) {
-        if (!pDLL->m_bSystem && pDLL->m_hResource != NULL && ::FindResourceA(pDLL->m_hResource, lpszName, lpszType) != NULL)
-            return pDLL->m_hResource;
+    // The chain's modules, taken under the lock and searched outside it.
+    HINSTANCE chain[64];
+    int nChain = 0;
+    {
+        CAfxLock lock;
+        for (CDynLinkLibrary* pDLL = Process()->m_pFirstLibrary; pDLL != NULL && nChain < 64; pDLL = pDLL->m_pNextDLL)
+            if (!pDLL->m_bSystem && pDLL->m_hResource != NULL) chain[nChain++] = pDLL->m_hResource;
     }
-    return pState->m_hCurrentResourceHandle;
+    for (int i = 0; i < nChain; ++i)
+        if (::FindResourceA(chain[i], lpszName, lpszType) != NULL) return chain[i];
+    return hInst;
 }
 
 BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {
@@ -48,12 +91,13 @@ BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)
 }
 
 void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL) {
-    AFX_MODULE_STATE* pState = State();
-    for (CDynLinkLibrary* pDLL = pState->m_pFirstLibrary; pDLL != NULL;) {
-        CDynLinkLibrary* pNext = pDLL->m_pNextDLL;
-        if (pDLL->m_hModule == state.hModule) delete pDLL;
-        pDLL = pNext;
+    std::vector<CDynLinkLibrary*> doomed;
+    {
+        CAfxLock lock;
+        for (CDynLinkLibrary* pDLL = Process()->m_pFirstLibrary; pDLL != NULL; pDLL = pDLL->m_pNextDLL)
+            if (pDLL->m_hModule == state.hModule) doomed.push_back(pDLL);
     }
+    for (CDynLinkLibrary* pDLL : doomed) delete pDLL;
     state.bInitialized = FALSE;
 }
 
@@ -61,25 +105,32 @@ IMPLEMENT_DYNAMIC(CDynLinkLibrary, CCmdTarget)
 
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
     : m_hModule(state.hModule), m_hResource(state.hResource), m_bSystem(bSystem), m_pNextDLL(NULL) {
-    CDynLinkLibrary** pp = &State()->m_pFirstLibrary;
-    while (*pp != NULL) pp = &(*pp)->m_pNextDLL;
-    *pp = this;
+    LinkLibrary(this);
 }
 
 CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
     : m_hModule(hModule), m_hResource(hResource), m_bSystem(FALSE), m_pNextDLL(NULL) {
-    CDynLinkLibrary** pp = &State()->m_pFirstLibrary;
-    while (*pp != NULL) pp = &(*pp)->m_pNextDLL;
-    *pp = this;
+    LinkLibrary(this);
 }
 
 CDynLinkLibrary::~CDynLinkLibrary() {
-    for (CDynLinkLibrary** pp = &State()->m_pFirstLibrary; *pp != NULL; pp = &(*pp)->m_pNextDLL) {
+    CAfxLock lock;
+    for (CDynLinkLibrary** pp = &Process()->m_pFirstLibrary; *pp != NULL; pp = &(*pp)->m_pNextDLL) {
         if (*pp == this) {
             *pp = m_pNextDLL;
             break;
         }
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The library's own start and end: each thread's temporary objects go when the thread ends
+// (and the unloading thread's when the library unloads; at process exit nothing is freed).
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD dwReason, LPVOID pReserved) {
+    if (dwReason == DLL_PROCESS_ATTACH) AfxInitThreadMaps();
+    if (dwReason == DLL_THREAD_DETACH || (dwReason == DLL_PROCESS_DETACH && pReserved == NULL)) AfxFreeThreadMaps();
+    return TRUE;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -201,6 +252,7 @@ CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, i
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete) {
     CWinThread* pThread = t_pThread;
     t_pThread = NULL;
+    AfxDeleteTempMaps();  // the thread's temporary objects end with it
     if (pThread != NULL && bDelete) pThread->Delete();
     (void)nExitCode;
 }
@@ -213,13 +265,13 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_pszAppName(lpszAppName), m_hInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL) {
     m_bAutoDelete = FALSE;
-    State()->m_pCurrentWinApp = this;
-    State()->m_lpszCurrentAppName = lpszAppName;
+    Process()->m_pCurrentWinApp = this;
+    Process()->m_lpszCurrentAppName = lpszAppName;
     m_nThreadID = ::GetCurrentThreadId();
 }
 
 CWinApp::~CWinApp() {
-    if (State()->m_pCurrentWinApp == this) State()->m_pCurrentWinApp = NULL;
+    if (Process()->m_pCurrentWinApp == this) Process()->m_pCurrentWinApp = NULL;
     m_hThread = NULL;  // the process's main thread is not ours to close
 }
 
@@ -237,9 +289,9 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
 }
 
 BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) {
-    AFX_MODULE_STATE* pState = State();
+    AFX_MODULE_STATE* pState = Process();
     pState->m_hCurrentInstanceHandle = hInstance;
-    pState->m_hCurrentResourceHandle = hInstance;
+    AfxSetResourceHandle(hInstance);
     CWinApp* pApp = pState->m_pCurrentWinApp;
     if (pApp != NULL) {
         pApp->m_hInstance = hInstance;

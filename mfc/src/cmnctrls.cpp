@@ -1,5 +1,8 @@
 #include <afxcmn.h>
 
+#include <cstring>
+#include <vector>
+
 IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
@@ -59,13 +62,22 @@ void CToolTipCtrl::DelTool(CWnd* pWnd, UINT nIDTool) {
     SendMessage(TTM_DELTOOLA, 0, (LPARAM)&ti);
 }
 
+// The control is told the size of the buffer (wParam) and copies at most that much; a text
+// that fills the buffer may go on, so it is asked again with a larger one. The first buffer is
+// larger than the 80 characters that controls ignoring wParam write (measured under Wine:
+// 80 characters, unterminated, whatever the size), and it starts zeroed.
 void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT nIDTool) const {
     TOOLINFOA ti;
     FillInToolInfo(ti, pWnd, nIDTool);
-    char buf[1024] = "";
-    ti.lpszText = buf;
-    ::SendMessageA(m_hWnd, TTM_GETTEXTA, 0, (LPARAM)&ti);
-    str = buf;
+    const int nMaxSize = 1 << 20;
+    std::vector<char> buf;
+    for (int nSize = 256;; nSize *= 2) {
+        buf.assign(nSize + 1, '\0');
+        ti.lpszText = buf.data();
+        ::SendMessageA(m_hWnd, TTM_GETTEXTA, (WPARAM)nSize, (LPARAM)&ti);
+        if (std::strlen(buf.data()) < (size_t)nSize - 1 || nSize >= nMaxSize) break;
+    }
+    str = buf.data();
 }
 
 BOOL CToolTipCtrl::GetToolInfo(LPTOOLINFOA lpToolInfo, CWnd* pWnd, UINT nIDTool) const {

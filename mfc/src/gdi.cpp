@@ -24,7 +24,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ h) {
 }
 
 void PASCAL CGdiObject::DeleteTempMap() {
-    AfxGdiMap().DeleteTemp([](CGdiObject* p) { p->m_hObject = NULL; });
+    AfxGdiMap().DeleteTemp();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
@@ -127,7 +127,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
 }
 
 void PASCAL CDC::DeleteTempMap() {
-    AfxDCMap().DeleteTemp([](CDC* p) { p->m_hDC = p->m_hAttribDC = NULL; });
+    AfxDCMap().DeleteTemp();
 }
 
 BOOL CDC::Attach(HDC hDC) {

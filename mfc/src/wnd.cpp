@@ -25,6 +25,32 @@ thread_local ThreadState t_state;
 CAfxLock::CAfxLock() { EnterCriticalSection(&g_lock); }
 CAfxLock::~CAfxLock() { LeaveCriticalSection(&g_lock); }
 
+static DWORD ThreadMapsSlot() {
+    static const DWORD dwSlot = ::TlsAlloc();
+    return dwSlot;
+}
+
+void AfxInitThreadMaps() { ThreadMapsSlot(); }
+
+CAfxThreadMaps& AfxThreadMaps() {
+    CAfxThreadMaps* p = static_cast<CAfxThreadMaps*>(::TlsGetValue(ThreadMapsSlot()));
+    if (p == NULL) {
+        p = new CAfxThreadMaps;
+        ::TlsSetValue(ThreadMapsSlot(), p);
+    }
+    return *p;
+}
+
+void AfxFreeThreadMaps() {
+    CAfxThreadMaps* p = static_cast<CAfxThreadMaps*>(::TlsGetValue(ThreadMapsSlot()));
+    if (p == NULL) return;
+    AfxDeleteTempObjects(p->wnd);
+    AfxDeleteTempObjects(p->dc);
+    AfxDeleteTempObjects(p->gdi);
+    ::TlsSetValue(ThreadMapsSlot(), NULL);
+    delete p;
+}
+
 CHandleMap<HWND, CWnd>& AfxWndMap() { static CHandleMap<HWND, CWnd> map; return map; }
 CHandleMap<HDC, CDC>& AfxDCMap() { static CHandleMap<HDC, CDC> map; return map; }
 CHandleMap<HGDIOBJ, CGdiObject>& AfxGdiMap() { static CHandleMap<HGDIOBJ, CGdiObject> map; return map; }
@@ -223,7 +249,7 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
 }
 
 void PASCAL CWnd::DeleteTempMap() {
-    AfxWndMap().DeleteTemp([](CWnd* p) { p->m_hWnd = NULL; });
+    AfxWndMap().DeleteTemp();
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
@@ -580,11 +606,21 @@ CWnd* CWnd::GetOwner() const {
     return m_hWndOwner != NULL ? CWnd::FromHandle(m_hWndOwner) : GetParent();
 }
 
+// The next window up: a framework window's owner (its m_hWndOwner, else its parent); for any
+// other window its parent when it is a child, else its owner.
+static HWND ParentOrOwner(HWND hWnd) {
+    if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd)) return pWnd->GetOwner()->GetSafeHwnd();
+    return (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) ? ::GetParent(hWnd) : ::GetWindow(hWnd, GW_OWNER);
+}
+
+// Follows parents and owners, so that an owned popup (a tooltip, a drop-down list) belongs to
+// its owner's frame. Framework owners can be set to anything: a loop stops the walk.
 CWnd* CWnd::GetTopLevelParent() const {
     if (m_hWnd == NULL) return NULL;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != NULL)
+    for (int nSteps = 0; nSteps < 256 && (hWndT = ParentOrOwner(hWndParent)) != NULL && hWndT != m_hWnd;
+         ++nSteps)
         hWndParent = hWndT;
     return CWnd::FromHandle(hWndParent);
 }
@@ -776,6 +812,13 @@ LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrB
     wc.hbrBackground = hbrBackground;
     wc.lpszMenuName = NULL;
     wc.lpszClassName = szName;
-    if (!::RegisterClassA(&wc)) AfxThrowResourceException();
+    if (!::RegisterClassA(&wc)) {
+        // Another thread is registering the same class: it is there once that thread is done.
+        if (::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) AfxThrowResourceException();
+        for (int nTries = 0; !::GetClassInfoA(hInst, szName, &wc); ++nTries) {
+            if (nTries == 1000) AfxThrowResourceException();
+            ::Sleep(1);
+        }
+    }
     return szName;
 }

@@ -1,8 +1,12 @@
 // Window-side behaviour of the framework: dispatch, Default() after subclassing, reflection,
 // the handle map, exceptions inside handlers.
+#include <afxcmn.h>
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "KelmTest.h"
@@ -241,4 +245,61 @@ TEST(AfxWnd, PreTranslateWalksFromTheTargetUp) {
     msg.message = WM_KEYUP;
     EXPECT_FALSE(thread.PreTranslateMessage(&msg));
     top.DestroyWindow();
+}
+
+TEST(AfxWnd, TopLevelParentFollowsOwners) {
+    LPCSTR cls = AfxRegisterWndClass(0);
+    CWnd frame, popup, child, other;
+    ASSERT_TRUE(frame.CreateEx(0, cls, "f", WS_OVERLAPPEDWINDOW, 0, 0, 200, 150, NULL, NULL));
+    ASSERT_TRUE(popup.CreateEx(0, cls, "p", WS_POPUP, 20, 20, 80, 60, frame.m_hWnd, NULL));
+    ASSERT_TRUE(child.Create(NULL, "", WS_CHILD, CRect(0, 0, 10, 10), &popup, 1));
+    EXPECT_EQ(popup.GetTopLevelParent(), &frame) << "an owned popup belongs to its owner";
+    EXPECT_EQ(child.GetTopLevelParent(), &frame) << "and so do its children";
+    HWND hRaw = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, frame.m_hWnd, NULL, NULL, NULL);
+    EXPECT_EQ(CWnd::FromHandle(hRaw)->GetTopLevelParent(), &frame) << "a window without an object: its owner";
+    ::DestroyWindow(hRaw);
+
+    ASSERT_TRUE(other.CreateEx(0, cls, "o", WS_OVERLAPPED, 0, 0, 50, 50, NULL, NULL));
+    EXPECT_EQ(other.GetTopLevelParent(), &other);
+    other.SetOwner(&frame);
+    EXPECT_EQ(other.GetTopLevelParent(), &frame) << "a framework owner counts";
+    frame.SetOwner(&other);  // a loop of framework owners ends the walk
+    EXPECT_NE(frame.GetTopLevelParent(), (CWnd*)NULL);
+    frame.SetOwner(NULL);
+    other.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+// A tooltip whose tool has a long text and that copies no more than it is told it may, as the
+// current common controls do.
+class CLongTipCtrl : public CToolTipCtrl {
+public:
+    std::string m_text = std::string(3000, 'k');
+    WPARAM m_nLargestBuffer = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != TTM_GETTEXTA) return CToolTipCtrl::WindowProc(message, wParam, lParam);
+        TOOLINFOA* pti = (TOOLINFOA*)lParam;
+        m_nLargestBuffer = std::max(m_nLargestBuffer, wParam);
+        if (wParam == 0 || pti == NULL || pti->lpszText == NULL) return 0;
+        const size_t n = std::min<size_t>(wParam - 1, m_text.size());
+        std::memcpy(pti->lpszText, m_text.data(), n);
+        pti->lpszText[n] = '\0';
+        return 0;
+    }
+};
+
+TEST(AfxWnd, ToolTipTextOfAnyLengthComesWhole) {
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "h", WS_OVERLAPPED, 0, 0, 100, 80, NULL, NULL));
+    CLongTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&host));
+    ASSERT_TRUE(tip.AddTool(&host, "krótki"));
+    CString text;
+    tip.GetText(text, &host);
+    EXPECT_EQ(text.GetLength(), 3000) << "the buffer grows until the text fits";
+    EXPECT_GT(tip.m_nLargestBuffer, (WPARAM)3000) << "and the control is told its size";
+    tip.DestroyWindow();
+    host.DestroyWindow();
 }

@@ -117,6 +117,35 @@ TEST(MaskPainter, TileOriginsFarOutsideTheTileWrap) {
     EXPECT_EQ(ref.At(29, 19), t.Paper(32, 21));
 }
 
+TEST(MaskPainter, PatternsOfAFewPixelsTileAsTheyAre) {
+    CWnd host;
+    kpt::CreateTop(host, 30, 30, 100, 80);
+    for (int n : {1, 2, 3}) {
+        CKBitmapDC paper(NULL, n, n);
+        kpt::FillTile(paper, n, n);
+        CKMPBitmapProvider look(&host, (CKBitmapDC*)NULL, 0, 0, 0, &paper, 0xFFFFFF, 0, 0, false);
+        CKMaskPainter painter(&host);
+        CKBitmapDC dc(NULL, 150, 90);
+        painter.PaintWithoutMaskEx(&dc, CPoint(-1001, 37), CRect(0, 0, 150, 90), ctBitmap, false, true);
+        kt::Pixels p = kpt::Read(dc, 150, 90);
+        int bad = 0;
+        for (int y = 0; y < 90; ++y)
+            for (int x = 0; x < 150; ++x)
+                bad += p.At(x, y) != kpt::TileColour(((x - 1001) % n + n) % n, (y + 37) % n);
+        EXPECT_EQ(bad, 0) << n << " x " << n;
+
+        // Another bitmap selected into the pattern DC is the pattern from then on.
+        CBitmap other;
+        other.CreateCompatibleBitmap(&paper, n, n);
+        HGDIOBJ hOld = ::SelectObject(paper.m_hDC, other.m_hObject);
+        paper.FillSolidRect(0, 0, n, n, RGB(9, 99, 199));
+        painter.PaintWithoutMask(&dc, CRect(0, 0, 150, 90), ctBitmap, false, true);
+        EXPECT_EQ(kpt::Read(dc, 150, 90).Count(RGB(9, 99, 199)), 150 * 90) << n << " x " << n;
+        ::SelectObject(paper.m_hDC, hOld);
+    }
+    host.DestroyWindow();
+}
+
 TEST(MaskPainter, TexturedInkFollowsTheReferenceWindow) {
     TexturedHost t(30, 30, 100, 80);
     CKMaskPainter painter(&t.host);
@@ -166,6 +195,30 @@ TEST(MaskPainter, SiblingsOfOneProviderShowOneContinuousTexture) {
         for (int x = 11; x < 103; ++x)
             if (p.At(x, y) != t.Paper(x, y)) ++bad;
     EXPECT_EQ(bad, 0) << "each pixel shows the tile at its place in the host";
+}
+
+TEST(MaskPainter, OwnedPopupContinuesTheTextureOfItsOwnersFrame) {
+    // A default look with a texture: it has no window of its own and tiles from each window's frame.
+    const int TW = 7, TH = 5;
+    CKBitmapDC ink(NULL, TW, TH), paper(NULL, TW, TH);
+    kpt::FillTile(ink, TW, TH);
+    kpt::FillTile(paper, TW, TH);
+    CKMPBitmapProvider look(NULL, ink, 0, 0, 0, paper, 0xFFFFFF, 0, 0, true);
+    CWnd frame;
+    kpt::CreateTop(frame, 30, 30, 200, 150);
+    CPatternChild popup;  // 13, 11 into the frame's client area
+    ASSERT_TRUE(
+        popup.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP | WS_VISIBLE, 43, 41, 60, 40, frame.m_hWnd, NULL));
+    popup.UpdateWindow();
+    kt::PumpPending();
+    kt::Pixels p = kt::ReadClient(popup.m_hWnd);
+    ASSERT_EQ(p.width(), 60);
+    int bad = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) bad += p.At(x, y) != kpt::TileColour((x + 13) % TW, (y + 11) % TH);
+    EXPECT_EQ(bad, 0) << "no seam against the frame";
+    popup.DestroyWindow();
+    frame.DestroyWindow();
 }
 
 }  // namespace

@@ -111,6 +111,53 @@ TEST(Provider, DestroyedCopyRemovesTheEntryOfItsWindow) {
     EXPECT_EQ(CKMPBitmapProvider::GetRegisteredCount(), 0);
 }
 
+// Assignment changes a provider's flag and window but not the places it holds: destroying it
+// must clear those, and only those.
+TEST(Provider, DestroyedProviderLeavesNoPlaceBehindWhateverItsFlag) {
+    CKMPBitmapProvider* builtIn = CKMPBitmapProvider::GetDefault();
+    CWnd w, other;
+    kpt::CreateTop(w, 0, 0, 20, 20);
+    kpt::CreateTop(other, 30, 0, 20, 20);
+    CKMPBitmapProvider* plain = NewProvider(&other, false, 0x222222);
+
+    CKMPBitmapProvider* d = NewProvider(NULL, true, 0x111111);
+    *d = *plain;  // the current default now looks like a plain provider of `other`
+    delete d;
+    EXPECT_EQ(CKMPBitmapProvider::GetDefault(), builtIn) << "the default slot is cleared";
+    ASSERT_EQ(CKMPBitmapProvider::GetRegisteredCount(), 1) << "the entry of the live provider stays";
+    EXPECT_EQ(CKMPBitmapProvider::GetRegistered(0), plain);
+
+    CKMPBitmapProvider* r = NewProvider(&w, false, 0x333333);
+    CKMPBitmapProvider* d2 = NewProvider(NULL, true, 0x444444);
+    *r = *d2;  // a registered provider that now says it is a default
+    delete r;
+    ASSERT_EQ(CKMPBitmapProvider::GetRegisteredCount(), 1) << "its list entry goes with it";
+    EXPECT_EQ(CKMPBitmapProvider::GetRegistered(0), plain);
+    EXPECT_NE(CKMaskPainter(&w).GetProvider(), r);
+    delete d2;
+    delete plain;
+    EXPECT_EQ(CKMPBitmapProvider::GetRegisteredCount(), 0);
+    EXPECT_EQ(CKMPBitmapProvider::GetDefault(), builtIn);
+    w.DestroyWindow();
+    other.DestroyWindow();
+}
+
+TEST(Provider, LooksMadeBeforeTheirWindowsStillNest) {
+    // Members of a dialog: made before any window exists, the outer one first.
+    CWnd dlg, group, inside, outside;
+    CKMPBitmapProvider dlgLook(&dlg, (CKBitmapDC*)NULL, 11, 2, 3, (CKBitmapDC*)NULL, 4, 5, 6, false);
+    CKMPBitmapProvider groupLook(&group, (CKBitmapDC*)NULL, 22, 2, 3, (CKBitmapDC*)NULL, 4, 5, 6, false);
+    kpt::CreateTop(dlg, 10, 10, 200, 150);
+    group.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 100, 100), &dlg, 1);
+    inside.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(5, 5, 50, 30), &group, 2);
+    outside.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(110, 10, 150, 40), &dlg, 3);
+    EXPECT_EQ(CKMaskPainter(&inside).GetProvider(), &groupLook);
+    EXPECT_EQ(CKMaskPainter(&group).GetProvider(), &groupLook);
+    EXPECT_EQ(CKMaskPainter(&outside).GetProvider(), &dlgLook);
+    EXPECT_EQ(CKMaskPainter(&dlg).GetProvider(), &dlgLook);
+    dlg.DestroyWindow();
+}
+
 TEST(Provider, DefaultProvidersReplaceAndRestoreTheBuiltInLook) {
     CKMPBitmapProvider* builtIn = CKMPBitmapProvider::GetDefault();
     CWnd w;
@@ -156,6 +203,24 @@ TEST(Provider, BitmapDCOwnsItsBitmap) {
         EXPECT_EQ(bm.bmBitsPixel, 1);
     }
     EXPECT_EQ(::GetObjectType(hBitmap), 0u) << "deleted with its DC";
+}
+
+TEST(Provider, BitmapDCKeepsTheStockBitmapToItself) {
+    CKBitmapDC* pBitmapDC = new CKBitmapDC(NULL, 4, 4);
+    // A host's memory DC: selecting its first bitmap gives back the stock bitmap.
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 1, NULL));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    ASSERT_NE(pOld, nullptr);
+    const char* pAt = reinterpret_cast<const char*>(pOld);
+    const char* pDC = reinterpret_cast<const char*>(pBitmapDC);
+    ASSERT_FALSE(pAt >= pDC && pAt < pDC + sizeof(CKBitmapDC)) << "not a member of another bitmap DC";
+    const HGDIOBJ hStock = pOld->m_hObject;
+    delete pBitmapDC;
+    EXPECT_EQ(pOld->m_hObject, hStock) << "and still valid when that DC is gone";
+    dc.SelectObject(pOld);
 }
 
 }  // namespace

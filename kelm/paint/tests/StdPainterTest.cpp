@@ -3,6 +3,7 @@
 #include <kelm/paint/CKStdPainter.h>
 #include <gtest/gtest.h>
 
+#include "GdiBudget.h"
 #include "PaintTestUtil.h"
 
 namespace {
@@ -186,6 +187,27 @@ TEST(StdPainter, DropGlyphsComeFromTheLibrary) {
     // Drop-up with the flag shows the same glyph (slot 11 is 158 too).
     EXPECT_TRUE(ArrowMask(CRect(2, 3, 19, 22), dirDropUp, true, 24, 24) == p);
     EXPECT_FALSE(ArrowMask(CRect(2, 3, 19, 22), dirDropUp, false, 24, 24) == p);
+}
+
+TEST(StdPainter, GlyphsLeftOutByAFailedLoadComeWithTheNextArrow) {
+    const CRect rc(2, 3, 19, 22);
+    const kt::Pixels want = ArrowMask(rc, dirDropDown, false, 24, 24);
+    // No glyph loaded; then a load that runs out of GDI handles part way (a glyph is a DC and a
+    // bitmap).
+    for (CKBitmapDC*& p : CKStdPainter::m_pdcBmpDir) {
+        delete p;
+        p = NULL;
+    }
+    CKMonoBitmapDC mask(NULL, 24, 24);
+    int nLoaded = 0;
+    {
+        kt::GdiSqueeze squeeze(9);
+        EXPECT_THROW(CKStdPainter::DrawArrow(&mask, rc, dirDropDown, false), const char*);
+        for (CKBitmapDC* p : CKStdPainter::m_pdcBmpDir) nLoaded += p != NULL;
+    }
+    ASSERT_GT(nLoaded, 0);
+    ASSERT_LT(nLoaded, 12);
+    EXPECT_TRUE(ArrowMask(rc, dirDropDown, false, 24, 24) == want) << "the drop glyph is there after all";
 }
 
 TEST(StdPainter, DrawNCUsesTheLookColours) {

@@ -446,4 +446,10 @@ TEST_F(TrackMouse, UnloadStopsWorkerAndHook) {
     EXPECT_EQ(RunHost("early", &ms), 0u) << "FreeLibrary right after the first request";
 }
 
+TEST_F(TrackMouse, ThreadsRequestWhileTheLibraryUnloads) {
+    DWORD ms = 0;
+    EXPECT_EQ(RunHost("race", &ms), 0u) << "loads, requests and unloads on four threads at once";
+    EXPECT_EQ(RunHost("stall", &ms), 0u) << "a first request whose worker is slow to start blocks no check";
+}
+
 }  // namespace

@@ -5,12 +5,15 @@
 //   cycles  five load/track/free rounds
 //   early   FreeLibrary right after the first request
 //   exit    the process ends with Kelm still loaded and tracking
+//   race    threads load Kelm, request tracking and free it again while others do the same
+//   stall   a check of all requests while the first request's worker is slow to start
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -193,6 +196,96 @@ int Exit() {
     ExitProcess(0);
 }
 
+// Each thread holds its own reference while it requests, so the library unloads whenever the
+// last one lets go: first requests (starting the service) and unloads (stopping it) meet in
+// every order, with the hook called for the main thread's input all the while.
+int Race() {
+    HWND hWnd = MakeWindow();
+    const std::set<DWORD> before = ThreadIds();
+    const int kThreads = 4, kRounds = 12;
+    volatile LONG nFailed = 0, nRunning = kThreads;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < kRounds; ++round) {
+                Loaded l;
+                if (!Load(l)) {
+                    InterlockedIncrement(&nFailed);
+                    break;
+                }
+                for (int i = 0; i < 5 + (t + round) % 7; ++i) {
+                    Track(l, hWnd);
+                    l.pass();
+                }
+                if (!FreeLibrary(l.hKelm)) InterlockedIncrement(&nFailed);
+                Sleep((t * 7 + round * 3) % 11);
+            }
+            InterlockedDecrement(&nRunning);
+        });
+    }
+    for (int i = 0; nRunning > 0; ++i) {
+        MoveCursor(i % 2 ? 150 : 1200, i % 2 ? 150 : 1000);  // in and out of the tracked window
+        Pump(5);
+    }
+    for (std::thread& th : threads) th.join();
+    if (nFailed != 0) return Fail(20, "a load or free failed");
+    // Wine calls a global hook that was still pending when its module unloaded by loading the
+    // module again, for good ("the library will never be freed"): Kelm may then stay loaded,
+    // with a service of its own. Otherwise every thread the service started has ended.
+    if (GetModuleHandleA("Kelm.dll") != NULL) {
+        std::printf("Kelm.dll was loaded again by a pending hook call\n");
+    } else {
+        for (DWORD t0 = GetTickCount(); ThreadIds() != before && GetTickCount() - t0 < 3000;) Pump(20);
+        if (ThreadIds() != before) return Fail(22, "a thread started by tracking is still alive");
+    }
+    MoveCursor(1200, 1000);
+    Pump(50);
+    DestroyWindow(hWnd);
+    return 0;
+}
+
+// The worker of a first request cannot start while another thread holds the loader lock; a
+// check of the requests (as the hook makes on every mouse message) must not wait for it.
+int Stall() {
+    typedef LONG(NTAPI * LockFn)(ULONG, ULONG*, ULONG_PTR*);
+    typedef LONG(NTAPI * UnlockFn)(ULONG, ULONG_PTR);
+    HMODULE hNtdll = GetModuleHandleA("ntdll.dll");
+    LockFn lockLoader = (LockFn)(void*)GetProcAddress(hNtdll, "LdrLockLoaderLock");
+    UnlockFn unlockLoader = (UnlockFn)(void*)GetProcAddress(hNtdll, "LdrUnlockLoaderLock");
+    if (lockLoader == NULL || unlockLoader == NULL) return Fail(30, "no loader lock functions");
+    HWND hWnd = MakeWindow();
+    Loaded l;
+    if (!Load(l)) return Fail(2, "cannot load Kelm.dll");
+    HANDLE hReady = CreateEventA(NULL, TRUE, FALSE, NULL), hGo = CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE hLocked = CreateEventA(NULL, TRUE, FALSE, NULL);
+    std::thread requester([&] {  // running (its start-up done) before the loader lock is taken
+        SetEvent(hReady);
+        WaitForSingleObject(hGo, INFINITE);
+        Track(l, hWnd);  // the first request: starts the worker
+    });
+    WaitForSingleObject(hReady, INFINITE);
+    std::thread holder([&] {
+        ULONG_PTR cookie = 0;
+        lockLoader(0, NULL, &cookie);
+        SetEvent(hLocked);
+        Sleep(600);
+        unlockLoader(0, cookie);
+    });
+    WaitForSingleObject(hLocked, INFINITE);
+    SetEvent(hGo);
+    Sleep(100);  // the request is waiting for its worker now
+    const DWORD t0 = GetTickCount();
+    l.pass();
+    const DWORD dt = GetTickCount() - t0;
+    holder.join();
+    requester.join();
+    for (HANDLE h : {hReady, hGo, hLocked}) CloseHandle(h);
+    std::printf("a check during the start took %lu ms\n", dt);
+    FreeLibrary(l.hKelm);
+    DestroyWindow(hWnd);
+    return dt < 200 ? 0 : Fail(31, "the check waited for the worker to start");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -206,6 +299,10 @@ int main(int argc, char** argv) {
         rc = Early();
     else if (!std::strcmp(what, "exit"))
         rc = Exit();
+    else if (!std::strcmp(what, "race"))
+        rc = Race();
+    else if (!std::strcmp(what, "stall"))
+        rc = Stall();
     else
         rc = Fail(1, "unknown scenario");
     if (rc == 0) std::printf("OK %s\n", what);

@@ -2,6 +2,8 @@
 // messages, and showing and hiding itself in the frame of the window it serves.
 #include <kelm/paint/CKStdPainter.h>
 
+#include <GdiBudget.h>
+
 #include "ScrollBarTestUtil.h"
 
 namespace {
@@ -281,6 +283,30 @@ TEST(ScrollBar, LosingTheCaptureEndsThePress) {
     EXPECT_EQ(h.Codes().size(), 2u) << "no repeat after the press ended";
     EXPECT_EQ(h.Read().At(9, 190), c.ink) << "the arrow is drawn released";
     ::ReleaseCapture();
+}
+
+// Counts the paints that reach the platform bar's own window procedure.
+class CDefaultPaintBar : public CKScrollBar {
+public:
+    int m_nDefaultPaints = 0;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_PAINT) ++m_nDefaultPaints;
+        return CKScrollBar::DefWindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(ScrollBar, OutOfGdiHandlesKeepsItsOwnPicture) {
+    BarHost<CDefaultPaintBar> h;
+    h.SetInfo(0, 100, 10, 50);
+    const kt::Pixels before = h.Read();
+    {
+        kt::GdiSqueeze squeeze(0);  // the arrows' pen and brush cannot be made
+        ::InvalidateRect(h.hwnd(), NULL, FALSE);
+        ::UpdateWindow(h.hwnd());
+    }
+    EXPECT_EQ(h.bar.m_nDefaultPaints, 0) << "the platform's bar must not paint in its place";
+    EXPECT_TRUE(kt::ReadClient(h.hwnd()) == before);
+    EXPECT_FALSE(::GetUpdateRect(h.hwnd(), NULL, FALSE)) << "and the failed paint is not repeated forever";
 }
 
 // A window that takes the bar as its vertical scroll bar and leaves its frame to the standard

@@ -18,10 +18,10 @@ struct ListHost {
     HWND hList = NULL;
     CKTScrollBar bar;
 
-    explicit ListHost(int nItems, UINT nBarId = 7) {
+    explicit ListHost(int nItems, UINT nBarId = 7, DWORD dwListStyle = 0) {
         EXPECT_TRUE(spy.CreateHost(300, 260, 40, 40));
-        hList = ::CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOINTEGRALHEIGHT, 20, 20, 200, 100,
-                                  spy.m_hWnd, (HMENU)5, ::GetModuleHandleA(NULL), NULL);
+        hList = ::CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOINTEGRALHEIGHT | dwListStyle, 20, 20,
+                                  200, 100, spy.m_hWnd, (HMENU)5, ::GetModuleHandleA(NULL), NULL);
         ::SendMessageA(hList, LB_SETITEMHEIGHT, 0, 20);
         SetCount(nItems);
         EXPECT_TRUE(bar.Create(SBS_VERT | WS_CHILD, CRect(220, 20, 240, 120), &spy, nBarId));
@@ -80,6 +80,13 @@ TEST(TScrollBar, FollowsTheListAndHidesWhenItFits) {
     h.SetCount(2);
     kt::PumpFor(800);
     EXPECT_TRUE(h.bar.IsWindowVisible());
+}
+
+TEST(TScrollBar, CountsTheRowsInsideTheListsBorder) {
+    ListHost h(5, 7, WS_BORDER);  // 98 pixels inside the border: four whole rows
+    ASSERT_TRUE(kt::PumpUntil([&] { return h.Shows(5, 4, 0); }, 2000)) << "five rows do not fit in four";
+    ::SendMessageA(h.hList, LB_SETTOPINDEX, 1, 0);
+    EXPECT_TRUE(kt::PumpUntil([&] { return h.Shows(5, 4, 1); }, 2000)) << "the last top index is a position";
 }
 
 TEST(TScrollBar, ReflectedVScrollScrollsTheList) {
