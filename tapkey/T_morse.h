@@ -65,6 +65,8 @@ private:
     void Nacisk(int x, int y, bool bLewy);
     void Puszczenie();
 
+protected:
+    // The widget's state, in reach of classes derived from it.
     CWnd m_wnd;                    // the widget window for MFC: parent of the controls
     HWND m_hWindow;
     HINSTANCE m_hInstance;
@@ -91,6 +93,4 @@ private:
     TPlay_Wave* m_pDashWave;
     TPlay_Wave* m_pDotWave;
     char m_szPath[256];
-
-    friend struct TapkeyTestAccess;
 };

@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         host.reset(new kt::HostWindow(mt::kHostW, mt::kHostH));
         widget = Make(*host);
-        TapkeyTestAccess::SetPlayers(*widget, new mt::RecordingPlayer('.', &log), new mt::RecordingPlayer('-', &log));
+        widget->SetPlayers(new mt::RecordingPlayer('.', &log), new mt::RecordingPlayer('-', &log));
         kt::PumpFor(100);
     }
     void TearDown() override {
@@ -37,14 +37,14 @@ protected:
         EXPECT_EQ(0, guard.Count()) << "a stopwatch was read while it did not run";
     }
 
-    static std::unique_ptr<T_morse> Make(HWND hParent) {
+    static std::unique_ptr<TestMorse> Make(HWND hParent) {
         std::string path = SoundPath();
-        return std::unique_ptr<T_morse>(new T_morse(::GetModuleHandleA(nullptr), hParent, &path[0], mt::kWidgetX,
+        return std::unique_ptr<TestMorse>(new TestMorse(::GetModuleHandleA(nullptr), hParent, &path[0], mt::kWidgetX,
                                                     mt::kWidgetY, 330, 425, 0, 0, 0, 0));
     }
 
     HWND W() const { return *widget; }
-    HWND Board() const { return TapkeyTestAccess::Board(*widget); }
+    HWND Board() const { return widget->Board(); }
     void Key(UINT msg, int x = kKeyX, int y = kKeyY) { kt::SendMouse(W(), msg, x, y); }
     void SetDot(int d) { ::SendMessageA(W(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, d - 120), 0); }
     std::string Started() const { return mt::Started(log); }
@@ -57,7 +57,7 @@ protected:
     mt::MessageBoxGuard guard;
     std::vector<mt::Call> log;
     std::unique_ptr<kt::HostWindow> host;
-    std::unique_ptr<T_morse> widget;
+    std::unique_ptr<TestMorse> widget;
 };
 
 TEST_F(TapkeyWidget, OpensWithDarkLampBoardSpeedBarAndModeBox) {
@@ -98,8 +98,8 @@ TEST_F(TapkeyWidget, OpensWithDarkLampBoardSpeedBarAndModeBox) {
     ::MapWindowPoints(nullptr, W(), reinterpret_cast<POINT*>(&rc), 2);
     EXPECT_EQ(283, rc.left);
     EXPECT_EQ(400, rc.top);
-    EXPECT_EQ(2, TapkeyTestAccess::Mode(*widget));
-    EXPECT_EQ(200, TapkeyTestAccess::DotTime(*widget));
+    EXPECT_EQ(2, widget->Mode());
+    EXPECT_EQ(200, widget->DotTime());
 }
 
 // Three quick real clicks in mode 2: three dots at the dot length, then S on the board.
@@ -137,8 +137,8 @@ TEST_F(TapkeyWidget, ThreeQuickClicksPlayThreeDotsAndFlashS) {
     EXPECT_LE(shown.on - lastPress, 1350u);
     EXPECT_GE(shown.length(), 495u);
     EXPECT_LE(shown.length(), 620u);
-    EXPECT_EQ(0, TapkeyTestAccess::Keyed(*widget).count);
-    EXPECT_EQ(0, TapkeyTestAccess::Flashed(*widget));
+    EXPECT_EQ(0, widget->Keyed().count);
+    EXPECT_EQ(0, widget->Flashed());
 }
 
 // Mode 2 with sent clicks: presses on the key's edges count, presses beside it do not; a sign
@@ -151,17 +151,17 @@ TEST_F(TapkeyWidget, RecognisesLAndDropsASignWithoutCharacter) {
     Key(WM_LBUTTONDOWN);
     Key(WM_LBUTTONUP);
     Key(WM_LBUTTONDOWN);
-    EXPECT_EQ(4, TapkeyTestAccess::Keyed(*widget).count);
+    EXPECT_EQ(4, widget->Keyed().count);
     ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(Board(), 'L'); }, 1500));
-    EXPECT_EQ('L', TapkeyTestAccess::Flashed(*widget));
+    EXPECT_EQ('L', widget->Flashed());
     ASSERT_TRUE(kt::PumpUntil([&] { return mt::YellowPixels(Board()) == 0; }, 1000));
 
     for (int i = 0; i < 8; ++i) Key(WM_LBUTTONDOWN);
-    EXPECT_EQ(8, TapkeyTestAccess::Keyed(*widget).count);
+    EXPECT_EQ(8, widget->Keyed().count);
     const bool flashed = kt::PumpUntil([&] { return mt::YellowPixels(Board()) != 0; }, 1400);
     EXPECT_FALSE(flashed);
-    EXPECT_EQ(0, TapkeyTestAccess::Keyed(*widget).count) << "the sign was not closed";
-    EXPECT_EQ(0, TapkeyTestAccess::Flashed(*widget));
+    EXPECT_EQ(0, widget->Keyed().count) << "the sign was not closed";
+    EXPECT_EQ(0, widget->Flashed());
     // Everything keyed is played: the dots and dashes of L, then eight dots.
     ASSERT_TRUE(kt::PumpUntil([&] { return Started().size() == 12; }, 5000)) << Started();
     EXPECT_EQ(".-.........." , Started());
@@ -172,7 +172,7 @@ TEST_F(TapkeyWidget, LampFollowsTheDotLength) {
     for (int d : {120, 200, 500}) {
         SCOPED_TRACE(d);
         SetDot(d);
-        ASSERT_EQ(d, TapkeyTestAccess::DotTime(*widget));
+        ASSERT_EQ(d, widget->DotTime());
         log.clear();
         mt::Watch w;
         const int lamp = w.Add([&] { return mt::LampLit(W()); });
@@ -192,7 +192,7 @@ TEST_F(TapkeyWidget, LampFollowsTheDotLength) {
         EXPECT_GE(lit[1].on - lit[0].off, 80u);
         EXPECT_LE(lit[1].on - lit[0].off, 200u);
         EXPECT_EQ(".-", Started()) << mt::Describe(log);
-        ASSERT_TRUE(kt::PumpUntil([&] { return TapkeyTestAccess::Keyed(*widget).count == 0; }, 1500));
+        ASSERT_TRUE(kt::PumpUntil([&] { return widget->Keyed().count == 0; }, 1500));
     }
 }
 
@@ -204,11 +204,11 @@ TEST_F(TapkeyWidget, StraightKeyTakesThePressLength) {
     kt::ButtonDown();
     kt::PumpFor(30);
     kt::ButtonUp();
-    ASSERT_TRUE(kt::PumpUntil([&] { return TapkeyTestAccess::Mode(*widget) == 1; }, 1000));
+    ASSERT_TRUE(kt::PumpUntil([&] { return widget->Mode() == 1; }, 1000));
     EXPECT_EQ(BST_CHECKED, ::SendMessageA(box, BM_GETCHECK, 0, 0));
 
     Key(WM_RBUTTONDOWN);  // nothing in this mode
-    EXPECT_EQ(0, TapkeyTestAccess::Keyed(*widget).count);
+    EXPECT_EQ(0, widget->Keyed().count);
     EXPECT_TRUE(log.empty()) << mt::Describe(log);
 
     struct { DWORD hold; char sign; const char* calls; } presses[] = {
@@ -228,7 +228,7 @@ TEST_F(TapkeyWidget, StraightKeyTakesThePressLength) {
         kt::ButtonUp();
         ASSERT_TRUE(kt::PumpUntil([&] { return mt::LampDark(W()); }, 200));
         EXPECT_EQ(p.calls, mt::Describe(log));
-        ASSERT_EQ(1, TapkeyTestAccess::Keyed(*widget).count);
+        ASSERT_EQ(1, widget->Keyed().count);
         ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(Board(), p.sign); }, 1500));
         ASSERT_TRUE(kt::PumpUntil([&] { return mt::YellowPixels(Board()) == 0; }, 1000));
         EXPECT_FALSE(mt::LampLit(W()));  // nothing was queued for playback
@@ -239,14 +239,14 @@ TEST_F(TapkeyWidget, StraightKeyTakesThePressLength) {
     kt::ButtonDown();
     kt::PumpFor(30);
     kt::ButtonUp();
-    ASSERT_TRUE(kt::PumpUntil([&] { return TapkeyTestAccess::Mode(*widget) == 2; }, 1000));
+    ASSERT_TRUE(kt::PumpUntil([&] { return widget->Mode() == 2; }, 1000));
 }
 
 TEST_F(TapkeyWidget, SpeedBarStepsWithinLimits) {
     const HWND bar = ::GetDlgItem(W(), 3);
     auto scroll = [&](int code, int pos = 0) {
         ::SendMessageA(W(), WM_HSCROLL, MAKEWPARAM(code, pos), (LPARAM)bar);
-        return TapkeyTestAccess::DotTime(*widget);
+        return widget->DotTime();
     };
     struct { int code, pos, dot; } steps[] = {
         {SB_THUMBTRACK, 10, 130}, {SB_LINEUP, 0, 130},   {SB_LINEDOWN, 0, 150},   {SB_PAGEUP, 0, 150},
@@ -269,9 +269,9 @@ TEST_F(TapkeyWidget, SpeedBarStepsWithinLimits) {
     kt::ButtonDown();
     kt::PumpFor(60);
     kt::ButtonUp();
-    ASSERT_TRUE(kt::PumpUntil([&] { return TapkeyTestAccess::DotTime(*widget) == 180; }, 1000));
+    ASSERT_TRUE(kt::PumpUntil([&] { return widget->DotTime() == 180; }, 1000));
     kt::PumpFor(100);
-    EXPECT_EQ(180, TapkeyTestAccess::DotTime(*widget));
+    EXPECT_EQ(180, widget->DotTime());
     EXPECT_EQ(60, ::SendMessageA(bar, SBM_GETPOS, 0, 0));
 }
 
@@ -326,7 +326,7 @@ TEST_F(TapkeyWidget, ClickOnTheBoardFlashesWhileHeldAndPlays) {
     kt::ButtonUp();
     ASSERT_TRUE(kt::PumpUntil([&] { return !mt::CellFlashed(Board(), 'B'); }, 500));
     EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ(0, TapkeyTestAccess::Flashed(*widget));
+    EXPECT_EQ(0, widget->Flashed());
     ASSERT_TRUE(kt::PumpUntil([&] { return Started().size() == 4; }, 4000)) << Started();
     EXPECT_EQ("-...", Started());
 
@@ -350,28 +350,28 @@ TEST_F(TapkeyWidget, HoverHighlightMovesAndEnds) {
     ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellHighlighted(Board(), 'a'); }, 500));
     const DWORD start = ::GetTickCount();
     EXPECT_TRUE(mt::CellNormal(Board(), 'A'));
-    EXPECT_EQ('a', TapkeyTestAccess::Highlighted(*widget));
+    EXPECT_EQ('a', widget->Highlighted());
     ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellNormal(Board(), 'a'); }, 1000));
     const DWORD lasted = ::GetTickCount() - start;
     EXPECT_GE(lasted, 480u);
     EXPECT_LE(lasted, 600u);
-    EXPECT_EQ(0, TapkeyTestAccess::Highlighted(*widget));
+    EXPECT_EQ(0, widget->Highlighted());
     kt::PumpFor(200);
     EXPECT_TRUE(mt::CellNormal(Board(), 'a')) << "the pointer did not move: no new highlight";
 }
 
 TEST_F(TapkeyWidget, TwoWidgetsWorkSideBySide) {
     kt::HostWindow host2(mt::kHostW, mt::kHostH, 420, 40);
-    std::unique_ptr<T_morse> second = Make(host2);
+    std::unique_ptr<TestMorse> second = Make(host2);
     std::vector<mt::Call> log2;
-    TapkeyTestAccess::SetPlayers(*second, new mt::RecordingPlayer('.', &log2), new mt::RecordingPlayer('-', &log2));
+    second->SetPlayers(new mt::RecordingPlayer('.', &log2), new mt::RecordingPlayer('-', &log2));
     ASSERT_TRUE(::IsWindowVisible(*second));
     ASSERT_NE(W(), (HWND)*second);
 
     kt::SendMouse(*second, WM_RBUTTONDOWN, kKeyX, kKeyY);
     ASSERT_TRUE(kt::PumpUntil([&] { return mt::LampLit(*second); }, 500));
     EXPECT_TRUE(mt::LampDark(W()));
-    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(TapkeyTestAccess::Board(*second), 'T'); }, 1500));
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(second->Board(), 'T'); }, 1500));
     EXPECT_EQ(0, mt::YellowPixels(Board()));
     EXPECT_EQ("-", mt::Started(log2));
     EXPECT_TRUE(log.empty());

@@ -21,6 +21,15 @@ int main() {
         std::printf("sdk consumer: exports do not match\n");
         return 1;
     }
+    // The code table is exported with the widget.
+    Kod_morsea keyed{};
+    const unsigned char l[] = {KROPKA, KRESKA, KROPKA, KROPKA};
+    for (unsigned char e : l) Dodaj_element(keyed, e);
+    if (Rozpoznaj_znak(keyed) != 'L' || Kod_znaku(Litera_wewnetrzna('\xA3')).count != 5 ||
+        czy_identyczne(Tablica_kodow['S' - TABLICA_PIERWSZY], Kod_znaku('S')) != 1) {
+        std::printf("sdk consumer: the Morse code table does not answer\n");
+        return 1;
+    }
     // The Morse widget on a host window: Tapkey's export, its pictures and its window classes.
     HWND hHost = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 340, 440, NULL, NULL,
                                    ::GetModuleHandleA(NULL), NULL);
