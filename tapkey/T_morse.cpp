@@ -13,6 +13,7 @@
 #include "T_stoper.h"
 #include "T_zasoby.h"
 #include "TapkeyErrors.h"
+#include "TapkeyModule.h"
 #include "res/TapkeyResIds.h"
 
 namespace {
@@ -50,10 +51,12 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
 
     try {
         Register_Class();
-        m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, x, y, width, height, hParent, NULL, m_hInstance,
+        // The class belongs to Tapkey's module, so the window is made for it too.
+        m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, x, y, width, height, hParent, NULL, tapkey::Modul(),
                                       NULL);
         // MFC knows the window (the controls' parent); every message still ends in Wnd_Proc.
-        m_wnd.SubclassWindow(m_hWindow);
+        if (m_hWindow == NULL || !m_wnd.SubclassWindow(m_hWindow))
+            throw tapkey::szBrakOkna;
         ::SetWindowLongPtrA(m_hWindow, 0, reinterpret_cast<LONG_PTR>(this));
 
         T_zasoby zasoby;  // Tapkey's pictures and masks, until the end of the construction
@@ -66,7 +69,8 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
         m_pSpeedBar = new CKScrollBar;
         const CRect rcPasek(m_rcSpeedBar[0], m_rcSpeedBar[1], m_rcSpeedBar[0] + m_rcSpeedBar[2],
                             m_rcSpeedBar[1] + m_rcSpeedBar[3]);
-        m_pSpeedBar->Create(WS_CHILD | WS_VISIBLE | SBS_BOTTOMALIGN, rcPasek, &m_wnd, ID_PASEK);
+        if (!m_pSpeedBar->Create(WS_CHILD | WS_VISIBLE | SBS_BOTTOMALIGN, rcPasek, &m_wnd, ID_PASEK))
+            throw tapkey::szBrakOkna;
         m_pSpeedBar->m_bInvertMask = true;
         m_pSpeedBar->ShowWindow(SW_SHOW);
         m_pSpeedBar->SetScrollRange(0, Pozycja_paska(KROPKA_MAX), FALSE);
@@ -90,7 +94,8 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
         m_pMouseButton = new CKMaskButton;
         m_pMouseButton->LoadMasks(IDB_TAPKEY_MOUSE_BOTH, IDB_TAPKEY_MOUSE_LEFT, IDB_TAPKEY_MOUSE_LEFT,
                                   IDB_TAPKEY_MOUSE_BOTH, 0, 0);
-        m_pMouseButton->Create("Mysz", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, kMysz, &m_wnd, ID_MYSZ);
+        if (!m_pMouseButton->Create("Mysz", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, kMysz, &m_wnd, ID_MYSZ))
+            throw tapkey::szBrakOkna;
         m_pMouseButton->ShowWindow(SW_SHOW);
 
         ::SetCursor(::LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW)));
@@ -155,17 +160,7 @@ void T_morse::Rozbierz()
 
 void T_morse::Register_Class()
 {
-    static bool s_bZarejestrowana = false;
-    if (s_bZarejestrowana)
-        return;
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &T_morse::Wnd_Proc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.hInstance = m_hInstance;
-    wc.lpszClassName = kKlasa;
-    if (::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
-        s_bZarejestrowana = true;
+    tapkey::Klasa_okna(kKlasa, &T_morse::Wnd_Proc, NULL);
 }
 
 void T_morse::Erase_Window(HDC hdc, int x, int y, int width, int height)

@@ -8,6 +8,7 @@
 #include "T_stoper.h"
 #include "T_zasoby.h"
 #include "TapkeyErrors.h"
+#include "TapkeyModule.h"
 #include "res/TapkeyResIds.h"
 
 namespace {
@@ -67,7 +68,9 @@ T_plansza::T_plansza(HINSTANCE hInstance, HWND hParent, int x, int y, int nWidth
     try {
         Register_Class();
         m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, m_nX, m_nY, m_nWidth, m_nHeight, m_hParent, NULL,
-                                      m_hInstance, NULL);
+                                      tapkey::Modul(), NULL);
+        if (m_hWindow == NULL)
+            throw tapkey::szBrakOkna;
         ::SetWindowLongPtrA(m_hWindow, 0, reinterpret_cast<LONG_PTR>(this));
 
         T_dc_okna dc(m_hWindow);
@@ -120,18 +123,7 @@ void T_plansza::Rozbierz()
 
 void T_plansza::Register_Class()
 {
-    static bool s_bZarejestrowana = false;
-    if (s_bZarejestrowana)
-        return;
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &T_plansza::Wnd_Proc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.hInstance = m_hInstance;
-    wc.hCursor = ::LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kKlasa;
-    if (::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
-        s_bZarejestrowana = true;
+    tapkey::Klasa_okna(kKlasa, &T_plansza::Wnd_Proc, ::LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW)));
 }
 
 LRESULT CALLBACK T_plansza::Wnd_Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
