@@ -256,6 +256,11 @@ LRESULT T_morse::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN:
         Nacisk(x, y, false);
         return 0;
+    case WM_CAPTURECHANGED:
+        // Capture taken away during a straight-key press: released at this moment.
+        if (reinterpret_cast<HWND>(lParam) != hWnd && m_pPressClock != nullptr && m_pPressClock->Dziala())
+            Puszczenie();
+        return 0;
     case WM_NCDESTROY:
         // Destroyed with its parent: the object forgets the window.
         ::SetWindowLongPtrA(hWnd, 0, 0);
@@ -289,6 +294,8 @@ void T_morse::Takt_odtwarzania()
 
 void T_morse::Koniec_znaku()
 {
+    if (m_pPressClock != nullptr && m_pPressClock->Dziala())
+        return;  // the straight key is held: its element belongs to this sign
     char znak = 0;
     if (m_pSignClock != nullptr && Zamknij_znak(*m_pSignClock, m_kodKeyed, ::GetTickCount(), &znak) && znak != 0)
         ::SendMessageA(m_hBoard, WM_COMMAND, PLANSZA_POKAZ, static_cast<unsigned char>(znak));
@@ -316,18 +323,23 @@ void T_morse::Nacisk(int x, int y, bool bLewy)
         Przewin_i_graj(KRESKA);  // a short press cuts it at the release
         m_pPressClock->Start();
         Pokaz_lampke(TRUE);
+        ::SetCapture(m_hWindow);  // the release counts wherever it happens
     }
 }
 
 void T_morse::Puszczenie()
 {
-    if (m_nMode != TRYB_KLUCZ || m_pPressClock == nullptr)
+    const bool bWcisniety = m_pPressClock != nullptr && m_pPressClock->Dziala();
+    if (m_nMode != TRYB_KLUCZ && !bWcisniety)
         return;
-    if (m_pPressClock->Dziala()) {
+    if (bWcisniety) {
         const unsigned char element = Element_nacisku(m_pPressClock->Stop(), m_nDotTime);
         if (element == KROPKA && m_pDashWave != nullptr)
             m_pDashWave->Stop();
         Dodaj_element(m_kodKeyed, element);
+        m_pSignClock->Start();  // the pause that closes the sign counts from the release
     }
     Pokaz_lampke(FALSE);
+    if (m_hWindow != NULL && ::GetCapture() == m_hWindow)
+        ::ReleaseCapture();
 }

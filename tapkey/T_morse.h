@@ -19,9 +19,11 @@ class T_stoper;
 //
 // Keying with the mouse on the key picture: in mode 2 (the check box clear) the left button
 // keys a dot and the right button a dash; both are played back at the set speed. In mode 1 the
-// left button is a straight key: a press longer than a dot is a dash. A sign is closed 850 ms
-// after its last press, recognised and flashed on the board. A character clicked or typed on
-// the board is played with the lamp and the sounds.
+// left button is a straight key: a press longer than a dot is a dash; the widget holds the
+// mouse capture while the key is down, and losing it ends the press. A sign is closed 850 ms
+// after its last press (in mode 1 after its last release; never while the key is held),
+// recognised and flashed on the board. A character clicked or typed on the board is played
+// with the lamp and the sounds.
 //
 // The sounds are the files path + "M_KROPKA.WAV" and path + "M_KRESKA.WAV".
 //

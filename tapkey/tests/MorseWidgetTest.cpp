@@ -242,6 +242,48 @@ TEST_F(TapkeyWidget, StraightKeyTakesThePressLength) {
     ASSERT_TRUE(kt::PumpUntil([&] { return widget->Mode() == 2; }, 1000));
 }
 
+// Mode 1 at the slowest speed: a dash held far longer than the pause that closes a sign stays
+// in its sign; the release counts over the board too (the widget holds the capture), and losing
+// the capture ends a press at once.
+TEST_F(TapkeyWidget, StraightKeyHoldsItsSignAndItsCapture) {
+    SetDot(500);
+    ::SendMessageA(W(), WM_COMMAND, 1, 0);
+    ASSERT_EQ(1, widget->Mode());
+    MoveTo(W(), kKeyX, kKeyY);
+    kt::PumpFor(30);
+    kt::ButtonDown();
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::LampLit(W()); }, 300));
+    EXPECT_EQ(W(), ::GetCapture());
+    mt::Watch w;
+    const int flashed = w.Add([&] { return mt::YellowPixels(Board()) != 0; });
+    w.PumpFor(1700);
+    EXPECT_TRUE(w.Periods(flashed).empty()) << "the sign was closed while the key was held";
+    EXPECT_EQ(0, widget->Keyed().count);
+
+    MoveTo(Board(), 100, 100);
+    kt::PumpFor(30);
+    EXPECT_TRUE(mt::LampLit(W()));
+    kt::ButtonUp();
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::LampDark(W()); }, 300)) << "the release over the board was lost";
+    EXPECT_EQ(nullptr, ::GetCapture());
+    ASSERT_EQ(1, widget->Keyed().count);
+
+    MoveTo(W(), kKeyX, kKeyY);
+    kt::PumpFor(30);
+    kt::ButtonDown();
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::LampLit(W()); }, 300));
+    kt::PumpFor(100);
+    ::SetCapture(*host);  // another window takes the mouse: the press ends here
+    const DWORD lost = ::GetTickCount();
+    EXPECT_TRUE(mt::LampDark(W()));
+    EXPECT_EQ(2, widget->Keyed().count);
+    kt::ButtonUp();
+    ::ReleaseCapture();
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(Board(), 'N'); }, 2000));
+    EXPECT_GE(::GetTickCount() - lost, 850u);
+    EXPECT_EQ(0, widget->Keyed().count);
+}
+
 TEST_F(TapkeyWidget, SpeedBarStepsWithinLimits) {
     const HWND bar = ::GetDlgItem(W(), 3);
     auto scroll = [&](int code, int pos = 0) {
