@@ -256,6 +256,11 @@ LRESULT T_morse::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_RBUTTONDOWN:
         Nacisk(x, y, false);
         return 0;
+    case WM_RBUTTONUP:
+        // A dash, not a context menu: the key answers its right button itself.
+        if (Na_kluczu(x, y))
+            return 0;
+        break;
     case WM_CAPTURECHANGED:
         // Capture taken away during a straight-key press: released at this moment.
         if (reinterpret_cast<HWND>(lParam) != hWnd && m_pPressClock != nullptr && m_pPressClock->Dziala())
@@ -308,10 +313,14 @@ void T_morse::Przewijanie(int nCode, int nThumb)
         m_pSpeedBar->SetScrollPos(Pozycja_paska(m_nDotTime), TRUE);
 }
 
+bool T_morse::Na_kluczu(int x, int y) const
+{
+    return x >= m_rcKey.left && x <= m_rcKey.right && y >= m_rcKey.top && y <= m_rcKey.bottom;
+}
+
 void T_morse::Nacisk(int x, int y, bool bLewy)
 {
-    const bool naKluczu = x >= m_rcKey.left && x <= m_rcKey.right && y >= m_rcKey.top && y <= m_rcKey.bottom;
-    if (!naKluczu || m_pSignClock == nullptr || m_pElementQueue == nullptr)
+    if (!Na_kluczu(x, y) || m_pSignClock == nullptr || m_pElementQueue == nullptr)
         return;
     if (m_nMode == TRYB_DWA_PRZYCISKI) {
         const unsigned char element = bLewy ? KROPKA : KRESKA;

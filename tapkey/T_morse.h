@@ -64,6 +64,8 @@ private:
     void Takt_odtwarzania();
     void Koniec_znaku();
     void Przewijanie(int nCode, int nThumb);
+    // The point (client coordinates) is on the key, edges included.
+    bool Na_kluczu(int x, int y) const;
     void Nacisk(int x, int y, bool bLewy);
     void Puszczenie();
 

@@ -284,6 +284,36 @@ TEST_F(TapkeyWidget, StraightKeyHoldsItsSignAndItsCapture) {
     EXPECT_EQ(0, widget->Keyed().count);
 }
 
+// Real right clicks: on the key a dash and no context menu for the host; beside the key the
+// host still gets its context menu.
+WNDPROC g_hostProc = nullptr;
+int g_contextMenus = 0;
+LRESULT CALLBACK CountContextMenus(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CONTEXTMENU) ++g_contextMenus;
+    return ::CallWindowProcA(g_hostProc, hWnd, msg, wParam, lParam);
+}
+
+TEST_F(TapkeyWidget, RightClickOnTheKeyIsADashWithoutContextMenu) {
+    g_hostProc = (WNDPROC)::SetWindowLongPtrA(*host, GWLP_WNDPROC, (LONG_PTR)&CountContextMenus);
+    g_contextMenus = 0;
+    auto rightClick = [&](int x, int y) {
+        MoveTo(W(), x, y);
+        kt::PumpFor(30);
+        kt::ButtonDown(false);
+        kt::PumpFor(30);
+        kt::ButtonUp(false);
+        kt::PumpFor(100);
+    };
+    rightClick(kKeyX, kKeyY);
+    EXPECT_EQ(0, g_contextMenus);
+    EXPECT_EQ(1, widget->Keyed().count);
+    rightClick(kKeyX, 120);
+    EXPECT_EQ(1, g_contextMenus);
+    EXPECT_EQ(1, widget->Keyed().count);
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(Board(), 'T'); }, 1500));
+    ::SetWindowLongPtrA(*host, GWLP_WNDPROC, (LONG_PTR)g_hostProc);
+}
+
 TEST_F(TapkeyWidget, SpeedBarStepsWithinLimits) {
     const HWND bar = ::GetDlgItem(W(), 3);
     auto scroll = [&](int code, int pos = 0) {
