@@ -171,6 +171,15 @@ LRESULT T_plansza::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONUP:
         Puszczenie();
         return 0;
+    case WM_CAPTURECHANGED:
+        // The capture taken away while a cell is held: the click ends here.
+        if (reinterpret_cast<HWND>(lParam) != hWnd && m_bCaptured)
+            Puszczenie();
+        return 0;
+    case WM_CANCELMODE:
+        if (m_bCaptured)
+            Puszczenie();
+        break;
     case WM_NCDESTROY:
         // Destroyed with its parent: the object forgets the window.
         ::SetWindowLongPtrA(hWnd, 0, 0);
@@ -251,11 +260,12 @@ void T_plansza::Klik(int x, int y)
     const char c = Znak_w_punkcie(x, y);
     if (c == 0)
         return;
-    if (!m_bCaptured) {
+    if (::GetCapture() != m_hWindow)
         ::SetCapture(m_hWindow);
-        m_bCaptured = TRUE;
-    }
-    // Flashed while the button is held; m_bActiveTimed stays as it was.
+    m_bCaptured = TRUE;
+    // Flashed while the button is held: a timed flash still running ends here, so that its
+    // timer does not take the held cell away.
+    m_bActiveTimed = FALSE;
     const char poprzedni = m_cActive;
     m_cActive = c;
     if (poprzedni != 0 && poprzedni != c)
@@ -268,7 +278,8 @@ void T_plansza::Puszczenie()
 {
     if (m_bCaptured) {
         m_bCaptured = FALSE;
-        ::ReleaseCapture();
+        if (::GetCapture() == m_hWindow)
+            ::ReleaseCapture();
     }
     if (m_cActive != 0) {
         const char c = m_cActive;

@@ -414,6 +414,38 @@ TEST_F(TapkeyWidget, ClickOnTheBoardFlashesWhileHeldAndPlays) {
     EXPECT_TRUE(log.empty()) << mt::Describe(log);
 }
 
+// A click while a recognised character is still flashed holds the clicked cell as long as the
+// button is down; a capture taken away ends the click, and the next click captures again.
+TEST_F(TapkeyWidget, BoardClickOutlastsATimedFlashAndSurvivesALostCapture) {
+    ::SendMessageA(Board(), WM_COMMAND, 200, 'K');
+    ASSERT_TRUE(mt::CellFlashed(Board(), 'K'));
+    MoveTo(Board(), 2 * 32 + 16, 15);  // B
+    kt::PumpFor(30);
+    kt::ButtonDown();
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(Board(), 'B'); }, 500));
+    EXPECT_TRUE(mt::CellNormal(Board(), 'K'));
+    mt::Watch w;
+    const int held = w.Add([&] { return mt::CellFlashed(Board(), 'B'); });
+    w.PumpFor(700);
+    EXPECT_EQ(1u, w.Periods(held).size());
+    EXPECT_TRUE(w.Periods(held)[0].open) << "the held cell went out after " << w.Periods(held)[0].off << " ms";
+
+    ::SetCapture(*host);
+    EXPECT_TRUE(mt::CellNormal(Board(), 'B'));
+    kt::ButtonUp();
+    ::ReleaseCapture();
+    kt::PumpFor(50);
+
+    MoveTo(Board(), 3 * 32 + 16, 15);  // C
+    kt::PumpFor(30);
+    kt::ButtonDown();
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(Board(), 'C'); }, 500));
+    EXPECT_EQ(Board(), ::GetCapture());
+    kt::ButtonUp();
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellNormal(Board(), 'C'); }, 500));
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
 // The hover highlight follows the pointer and ends by itself 500 to 550 ms after it began.
 TEST_F(TapkeyWidget, HoverHighlightMovesAndEnds) {
     MoveTo(Board(), 16, 15);  // A
