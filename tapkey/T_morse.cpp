@@ -41,7 +41,7 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
       m_pCharQueue(nullptr), m_pElementQueue(nullptr), m_pSignClock(nullptr), m_pPressClock(nullptr),
       m_pPlayClock(nullptr), m_kodKeyed(), m_pBoard(nullptr), m_hBoard(NULL), m_pSpeedBar(nullptr),
       m_rcSpeedBar{30, 402, 160, 20}, m_nDotTime(KROPKA_POCZATKOWA), m_nMode(TRYB_DWA_PRZYCISKI),
-      m_pMouseButton(nullptr), m_pDashWave(nullptr), m_pDotWave(nullptr), m_szPath()
+      m_pMouseButton(nullptr), m_pDashWave(nullptr), m_pDotWave(nullptr), m_szPath(), m_bModeBoxPressed(FALSE)
 {
     // The path and a file name must fit in the buffers; a longer one is refused, never cut.
     const char* sciezka = path != nullptr ? path : "";
@@ -236,7 +236,16 @@ LRESULT T_morse::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
                 m_pCharQueue->Dodaj(static_cast<char>(lParam & 0xFF));
         } else if (wParam == ID_MYSZ) {
             m_nMode = m_nMode == TRYB_DWA_PRZYCISKI ? TRYB_KLUCZ : TRYB_DWA_PRZYCISKI;
+            // Clicked with the mouse, the box gives the focus back for typing on the board;
+            // reached with the keyboard, it keeps it.
+            if (m_bModeBoxPressed)
+                ::SetFocus(hWnd);
+            m_bModeBoxPressed = FALSE;
         }
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_LBUTTONDOWN)
+            m_bModeBoxPressed = ::ChildWindowFromPoint(hWnd, POINT{x, y}) == ::GetDlgItem(hWnd, ID_MYSZ);
         break;
     case WM_TIMER:
         if (wParam == TIMER_ODTWARZANIA)
@@ -248,12 +257,14 @@ LRESULT T_morse::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         Przewijanie(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
         return 0;
     case WM_LBUTTONDOWN:
+        ::SetFocus(hWnd);  // keys typed next go to the board
         Nacisk(x, y, true);
         return 0;
     case WM_LBUTTONUP:
         Puszczenie();
         return 0;
     case WM_RBUTTONDOWN:
+        ::SetFocus(hWnd);
         Nacisk(x, y, false);
         return 0;
     case WM_RBUTTONUP:

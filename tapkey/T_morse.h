@@ -23,7 +23,8 @@ class T_stoper;
 // mouse capture while the key is down, and losing it ends the press. A sign is closed 850 ms
 // after its last press (in mode 1 after its last release; never while the key is held),
 // recognised and flashed on the board. A character clicked or typed on the board is played
-// with the lamp and the sounds.
+// with the lamp and the sounds. A press on the key or the board, or a click on the mode box,
+// gives the widget the focus, so that typed characters reach the board.
 //
 // The sounds are the files path + "M_KROPKA.WAV" and path + "M_KRESKA.WAV".
 //
@@ -97,4 +98,5 @@ protected:
     TPlay_Wave* m_pDashWave;
     TPlay_Wave* m_pDotWave;
     char m_szPath[256];
+    BOOL m_bModeBoxPressed;        // the mode box was pressed with the mouse
 };

@@ -166,6 +166,7 @@ LRESULT T_plansza::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         Ruch(x, y);
         return 0;
     case WM_LBUTTONDOWN:
+        ::SetFocus(m_hParent);  // the widget passes typed keys on to the board
         Klik(x, y);
         return 0;
     case WM_LBUTTONUP:

@@ -314,6 +314,50 @@ TEST_F(TapkeyWidget, RightClickOnTheKeyIsADashWithoutContextMenu) {
     ::SetWindowLongPtrA(*host, GWLP_WNDPROC, (LONG_PTR)g_hostProc);
 }
 
+// A real key press and release.
+void PressKey(WORD vk) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+// Real clicks on the key and the board give the widget the focus, so that typing reaches the
+// board; the mode box clicked with the mouse gives it back, reached with the keyboard keeps it.
+TEST_F(TapkeyWidget, PressesGiveTheWidgetTheFocusAndTheModeBoxGivesItBack) {
+    const HWND box = ::GetDlgItem(W(), 1);
+    auto click = [&](HWND h, int x, int y) {
+        MoveTo(h, x, y);
+        kt::PumpFor(30);
+        kt::ButtonDown();
+        kt::PumpFor(30);
+        kt::ButtonUp();
+        kt::PumpFor(50);
+    };
+    ::SetFocus(*host);
+    click(W(), kKeyX, kKeyY);
+    EXPECT_EQ(W(), ::GetFocus());
+    ::SetFocus(*host);
+    click(Board(), 16, 15);
+    EXPECT_EQ(W(), ::GetFocus());
+
+    click(box, 7, 10);
+    EXPECT_EQ(1, widget->Mode());
+    EXPECT_EQ(W(), ::GetFocus());
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::YellowPixels(Board()) == 0; }, 2000));
+    PressKey(VK_SPACE);
+    PressKey('E');
+    ASSERT_TRUE(kt::PumpUntil([&] { return mt::CellFlashed(Board(), 'E'); }, 500)) << "typing did not reach the board";
+    EXPECT_EQ(1, widget->Mode()) << "Space toggled the mode box";
+    EXPECT_EQ(BST_CHECKED, ::SendMessageA(box, BM_GETCHECK, 0, 0));
+
+    ::SetFocus(box);
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(kt::PumpUntil([&] { return widget->Mode() == 2; }, 500));
+    EXPECT_EQ(box, ::GetFocus());
+}
+
 TEST_F(TapkeyWidget, SpeedBarStepsWithinLimits) {
     const HWND bar = ::GetDlgItem(W(), 3);
     auto scroll = [&](int code, int pos = 0) {
