@@ -171,7 +171,11 @@ void T_morse::Erase_Window(HDC hdc, int x, int y, int width, int height)
 
 void T_morse::Paint(HDC hdc)
 {
-    Erase_Window(hdc, 0, 0, m_rcPlace[2], m_rcPlace[3]);
+    // The whole client area: the host may have given the widget another size since.
+    RECT rc = {0, 0, m_rcPlace[2], m_rcPlace[3]};
+    if (m_hWindow != NULL)
+        ::GetClientRect(m_hWindow, &rc);
+    Erase_Window(hdc, 0, 0, rc.right, rc.bottom);
     Draw_Light(hdc);
 }
 

@@ -4,6 +4,7 @@
 #include "MorseTestUtil.h"
 
 #include <KelmTest.h>
+#include <kelm/paint/CKMPBitmapProvider.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -545,6 +546,23 @@ TEST_F(TapkeyWidget, RefusesATooLongSoundPath) {
     path.resize(243);
     T_morse longest(::GetModuleHandleA(nullptr), *host, &path[0], 0, 0, 330, 425, 0, 0, 0, 0);
     EXPECT_TRUE(::IsWindowVisible(longest));
+}
+
+// Resized by its host, the widget paints its whole new area in the background of its look.
+TEST_F(TapkeyWidget, PaintsTheWholeAreaAfterTheHostResizesIt) {
+    const COLORREF paper = RGB(10, 200, 30);
+    CKMPBitmapProvider look(CWnd::FromHandle(*host), nullptr, RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), nullptr, paper,
+                            RGB(90, 90, 90), RGB(200, 200, 200), false);
+    ::SetWindowPos(W(), nullptr, 0, 0, 340, 430, SWP_NOMOVE | SWP_NOZORDER);
+    ::RedrawWindow(W(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const kt::Pixels px = kt::ReadClient(W());
+    ASSERT_EQ(340, px.width());
+    ASSERT_EQ(430, px.height());
+    EXPECT_EQ(paper, px.At(200, 120));  // between the key and the board, as before
+    EXPECT_EQ(10 * 430 + 330 * 5, px.Count(paper, 330, 0, 340, 430) + px.Count(paper, 0, 425, 340, 430) -
+                                      px.Count(paper, 330, 425, 340, 430))
+        << "the new strips are not all background";
+    EXPECT_TRUE(mt::LampDark(W()));
 }
 
 // Repaints long enough for a leak of GDI objects to exhaust them (a leaking paint breaks within
