@@ -38,6 +38,7 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
                  int)
     : m_hWindow(NULL), m_hInstance(hInstance), m_rcPlace{x, y, width, height}, m_rcKey{5, 5, 326, 85},
       m_pLampOn(nullptr), m_pLampOff(nullptr), m_bKeyDown(FALSE), m_bPlaying(FALSE), m_nElementTime(0),
+      m_nElementGap(PRZERWA_ELEMENTU),
       m_pCharQueue(nullptr), m_pElementQueue(nullptr), m_pSignClock(nullptr), m_pPressClock(nullptr),
       m_pPlayClock(nullptr), m_kodKeyed(), m_pBoard(nullptr), m_hBoard(NULL), m_pSpeedBar(nullptr),
       m_rcSpeedBar{30, 402, 160, 20}, m_nDotTime(KROPKA_POCZATKOWA), m_nMode(TRYB_DWA_PRZYCISKI),
@@ -294,7 +295,8 @@ void T_morse::Takt_odtwarzania()
 {
     if (m_pPlayClock == nullptr || m_pCharQueue == nullptr || m_pElementQueue == nullptr)
         return;
-    Stan_odtwarzania stan = {m_bPlaying, m_nElementTime, *m_pPlayClock, *m_pCharQueue, *m_pElementQueue};
+    Stan_odtwarzania stan = {m_bPlaying, m_nElementTime, m_nElementGap, *m_pPlayClock, *m_pCharQueue,
+                           *m_pElementQueue};
     switch (Krok_odtwarzania(stan, m_nDotTime, ::GetTickCount())) {
     case ODTW_ZGAS:
         Pokaz_lampke(FALSE);

@@ -82,6 +82,7 @@ protected:
     BOOL m_bKeyDown;               // the lamp is lit
     BOOL m_bPlaying;               // an element is being played
     int m_nElementTime;            // its length, ms
+    int m_nElementGap;             // the dark time after it, ms (longer after a played character)
     T_kolejka* m_pCharQueue;       // characters waiting to be played
     T_kolejka* m_pElementQueue;    // elements waiting to be played
     T_stoper* m_pSignClock;        // restarted at every press on the key

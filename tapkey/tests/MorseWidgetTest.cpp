@@ -168,6 +168,25 @@ TEST_F(TapkeyWidget, RecognisesLAndDropsASignWithoutCharacter) {
     EXPECT_EQ(".-.........." , Started());
 }
 
+// A word played from the board at the fastest speed: the letters are spaced by at least three
+// dots of dark lamp, the elements inside a letter by the short gap.
+TEST_F(TapkeyWidget, PlayedLettersAreSpacedApart) {
+    SetDot(120);
+    mt::Watch w;
+    const int lamp = w.Add([&] { return mt::LampLit(W()); });
+    for (char c : {'E', 'I', 'T'}) ::SendMessageA(W(), WM_COMMAND, 100, c);
+    ASSERT_TRUE(w.PumpUntil([&] { return w.Closed(lamp).size() == 4; }, 4000));
+    EXPECT_EQ("...-", Started());
+    const std::vector<mt::Period> lit = w.Closed(lamp);
+    const DWORD gaps[3] = {lit[1].on - lit[0].off, lit[2].on - lit[1].off, lit[3].on - lit[2].off};
+    std::printf("D = 120: dark between E and I %lu ms, inside I %lu ms, between I and T %lu ms\n",
+                (unsigned long)gaps[0], (unsigned long)gaps[1], (unsigned long)gaps[2]);
+    EXPECT_GE(gaps[0], 360u);
+    EXPECT_GE(gaps[1], 80u);
+    EXPECT_LE(gaps[1], 200u);
+    EXPECT_GE(gaps[2], 360u);
+}
+
 // The lamp is lit for one dot or three dots, at the slowest, the initial and the fastest speed.
 TEST_F(TapkeyWidget, LampFollowsTheDotLength) {
     for (int d : {120, 200, 500}) {
