@@ -1,9 +1,97 @@
 // A host built against the installed SDK: it paints a mask in the library's look through the
 // exported painter and checks the result, so the headers, import libraries and DLLs all agree.
+// Then it plays a character through the Morse widget with the SDK's sounds (copied to sounds/
+// beside the program); when KELM_CAPTURE_FILE names the file a captured wave device writes,
+// the dot's sound must arrive there.
 #include <kelm/kelm.h>
 #include <tapkey/tapkey.h>
+#include <TPlay_Wave.h>
 
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string SoundFolder() {
+    char exe[MAX_PATH] = "";
+    ::GetModuleFileNameA(NULL, exe, MAX_PATH);
+    const std::string path(exe);
+    return path.substr(0, path.find_last_of("\\/") + 1) + "sounds\\";
+}
+
+std::vector<char> ReadAll(const std::string& name) {
+    std::vector<char> b;
+    HANDLE h = ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0,
+                             NULL);
+    if (h == INVALID_HANDLE_VALUE) return b;
+    b.resize(::GetFileSize(h, NULL));
+    DWORD got = 0;
+    ::ReadFile(h, b.data(), DWORD(b.size()), &got, NULL);
+    ::CloseHandle(h);
+    b.resize(got);
+    return b;
+}
+
+// The samples of a WAVE file: what follows its "data" chunk header.
+std::string Samples(const std::vector<char>& wave) {
+    const std::string s(wave.begin(), wave.end());
+    const size_t at = s.find("data", 12);
+    return at == std::string::npos || at + 8 > s.size() ? std::string() : s.substr(at + 8);
+}
+
+void Pump(DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    MSG msg;
+    do {
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+        ::Sleep(5);
+    } while (::GetTickCount() - start < ms);
+}
+
+bool LampLit(HWND hWidget) {
+    HDC dc = ::GetDC(hWidget);
+    const COLORREF c = ::GetPixel(dc, 5 + 46, 5 + 46);
+    ::ReleaseDC(hWidget, dc);
+    return GetRValue(c) >= 200 && GetGValue(c) > GetBValue(c) + 60;
+}
+
+// Plays E through the widget with the installed sounds: the lamp lights and goes dark, and a
+// captured device receives the dot.
+bool PlaysThroughTheSdkSounds(HWND hHost) {
+    std::string folder = SoundFolder();
+    for (const char* name : {"M_KROPKA.WAV", "M_KRESKA.WAV"}) {
+        TPlay_Wave wave((folder + name).c_str(), 0);
+        wave.Seek(LONG_MAX);
+        if (wave.Get_Pos() < 1000) {
+            std::printf("sdk consumer: %s%s is not a sound\n", folder.c_str(), name);
+            return false;
+        }
+    }
+    T_morse morse(::GetModuleHandleA(NULL), hHost, &folder[0], 5, 5, 330, 430, 0, 0, 0, 0);
+    ::SendMessageA(morse, WM_CHAR, 'e', 1);
+    bool lit = false, dark = false;
+    for (int i = 0; i < 200 && !dark; ++i) {
+        Pump(10);
+        lit = lit || LampLit(morse);
+        dark = lit && !LampLit(morse);
+    }
+    if (!dark) {
+        std::printf("sdk consumer: the widget did not play E\n");
+        return false;
+    }
+    const char* capture = std::getenv("KELM_CAPTURE_FILE");
+    if (capture == NULL) return true;
+    const std::string dot = Samples(ReadAll(folder + "M_KROPKA.WAV")).substr(0, 2000);
+    for (int i = 0; i < 300; ++i, Pump(10))
+        if (Samples(ReadAll(std::string("Z:") + capture)).find(dot) != std::string::npos) return true;
+    std::printf("sdk consumer: the dot did not reach the wave device\n");
+    return false;
+}
+
+}  // namespace
 
 int main() {
     CKBitmapDC colour(NULL, 16, 16);
@@ -39,11 +127,13 @@ int main() {
         T_morse morse(::GetModuleHandleA(NULL), hHost, path, 5, 5, 330, 430, 0, 0, 0, 0);
         bShown = ::IsWindowVisible(morse) != FALSE;
     }
-    ::DestroyWindow(hHost);
     if (!bShown) {
         std::printf("sdk consumer: the Morse widget did not show\n");
         return 1;
     }
+    const bool bPlayed = PlaysThroughTheSdkSounds(hHost);
+    ::DestroyWindow(hHost);
+    if (!bPlayed) return 1;
     std::printf("sdk consumer: ok\n");
     return 0;
 }
