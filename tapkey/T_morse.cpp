@@ -295,8 +295,8 @@ void T_morse::Takt_odtwarzania()
 {
     if (m_pPlayClock == nullptr || m_pCharQueue == nullptr || m_pElementQueue == nullptr)
         return;
-    Stan_odtwarzania stan = {m_bPlaying, m_nElementTime, m_nElementGap, *m_pPlayClock, *m_pCharQueue,
-                           *m_pElementQueue};
+    Stan_odtwarzania stan = {m_bPlaying,     m_nElementTime,  m_nElementGap,
+                             *m_pPlayClock, *m_pCharQueue, *m_pElementQueue};
     switch (Krok_odtwarzania(stan, m_nDotTime, ::GetTickCount())) {
     case ODTW_ZGAS:
         Pokaz_lampke(FALSE);
