@@ -37,7 +37,7 @@ Akcja_odtwarzania Krok_odtwarzania(Stan_odtwarzania s, int nDot, DWORD dwNow)
             // The letter space counts from the moment the lamp goes dark.
             s.zegar.Start(dwNow);
             s.nElementTime = 0;
-            return ODTW_ZGAS;
+            return ODTW_ODSTEP;
         }
         if (t >= DWORD(s.nElementTime) + DWORD(s.nElementGap)) {
             s.zegar.Stop(dwNow);

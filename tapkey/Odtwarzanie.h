@@ -36,6 +36,7 @@ unsigned char Element_nacisku(DWORD t, int nDot);
 enum Akcja_odtwarzania {
     ODTW_NIC,      // nothing to show
     ODTW_ZGAS,     // the element has lasted its time: darken the lamp
+    ODTW_ODSTEP,   // a character has been played: darken the lamp and silence the sounds
     ODTW_KROPKA,   // an element starts: light the lamp and play the dot sound from its start
     ODTW_KRESKA,   // the same with the dash sound
 };
@@ -52,9 +53,9 @@ struct Stan_odtwarzania {
 
 // One tick at tick count dwNow with dot length nDot:
 // - while an element plays, the lamp goes dark once its length has passed, and the element ends
-//   PRZERWA_ELEMENTU later; after the last element of a character (KONIEC_ZNAKU) it ends only
-//   when the lamp has been dark for the letter space, ODSTEP_ZNAKOW_KROPEK dots, so that played
-//   characters do not run together;
+//   PRZERWA_ELEMENTU later; after the last element of a character (KONIEC_ZNAKU) the lamp goes
+//   dark with ODTW_ODSTEP, and the element ends only when the lamp has been dark for the letter
+//   space, ODSTEP_ZNAKOW_KROPEK dots, so that played characters do not run together;
 // - otherwise the next waiting element starts (a dot lasts nDot, anything else a dash);
 // - otherwise the next waiting character is expanded into its elements, the last one flagged
 //   KONIEC_ZNAKU (a character without a sign, or outside the table, gives none); they start

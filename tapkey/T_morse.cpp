@@ -301,6 +301,14 @@ void T_morse::Takt_odtwarzania()
     case ODTW_ZGAS:
         Pokaz_lampke(FALSE);
         break;
+    case ODTW_ODSTEP:
+        // Silent between characters, however long the host's sound files are.
+        if (m_pDotWave != nullptr && m_pDashWave != nullptr) {
+            m_pDotWave->Stop();
+            m_pDashWave->Stop();
+        }
+        Pokaz_lampke(FALSE);
+        break;
     case ODTW_KROPKA:
         Przewin_i_graj(KROPKA);
         Pokaz_lampke(TRUE);

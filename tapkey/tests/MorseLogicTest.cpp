@@ -106,6 +106,7 @@ struct Odtwarzacz {
         Stan_odtwarzania s = {playing, elementTime, gap, zegar, znaki, elementy};
         switch (Krok_odtwarzania(s, dot, now)) {
         case ODTW_ZGAS:
+        case ODTW_ODSTEP:
             if (swieci) lampa.back().off = now;
             swieci = false;
             break;
