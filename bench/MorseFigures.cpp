@@ -55,6 +55,7 @@ std::string ExeFolder() {
 
 struct Timing {
     std::vector<double> dots, dashes, gaps;  // lit ms by element; dark ms between elements of a sign
+    std::vector<double> letterGaps;          // dark ms between the last element of a sign and the next
     size_t seen = 0, expected = 0;
     double meanSampleMs = 0, maxSampleMs = 0;
     double maxEdgeMs = 0;  // the widest interval within which an element's edge is known
@@ -119,7 +120,7 @@ Timing Play(HWND hWidget, int d, const std::string& text) {
     for (size_t i = 0; i < r.seen && i < elements.size(); ++i) {
         const double length = periods[2 * i + 1] - periods[2 * i];
         (elements[i] == '.' ? r.dots : r.dashes).push_back(length);
-        if (i + 1 < r.seen && !lastOfSign[i]) r.gaps.push_back(periods[2 * i + 2] - periods[2 * i + 1]);
+        if (i + 1 < r.seen) (lastOfSign[i] ? r.letterGaps : r.gaps).push_back(periods[2 * i + 2] - periods[2 * i + 1]);
     }
     return r;
 }
@@ -177,6 +178,11 @@ std::string RunSection(const BenchArgs& args) {
             const fig::Summary g = fig::Summarise(r.gaps);
             out += fig::Format("%5d  %-5s %4d %8.1f %8.1f %8.1f   (dark between the elements of a sign)\n", d, "gap",
                                g.n, g.mean, g.min, g.max);
+        }
+        if (!r.letterGaps.empty()) {
+            const fig::Summary g = fig::Summarise(r.letterGaps);
+            out += fig::Format("%5d  %-5s %4d %8.1f %8.1f %8.1f %8.0f   (dark between letters, at least 3D)\n", d,
+                               "space", g.n, g.mean, g.min, g.max, 3.0 * d);
         }
         notes += fig::Format("  D = %d: %d of %d elements seen%s; lamp sampled every %.2f ms, longest gap %.1f ms, "
                              "edges known within %.1f ms%s\n",

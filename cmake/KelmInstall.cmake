@@ -1,4 +1,5 @@
-# The SDK: include/ (public headers), lib/ (import libraries and CMake packages), bin/ (DLLs).
+# The SDK: include/ (public headers), lib/ (import libraries and CMake packages), bin/ (DLLs),
+# share/tapkey/sounds/ (the widget's sound files).
 include(CMakePackageConfigHelpers)
 
 install(FILES ${KELM_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -38,8 +39,13 @@ install(TARGETS Tapkey EXPORT TapkeyTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT TapkeyTargets NAMESPACE Tapkey:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)
+# The dot and dash sounds of the widget: a host passes this folder (or a copy) to T_morse.
+set(TAPKEY_SOUNDS_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/tapkey/sounds)
+install(FILES ${PROJECT_SOURCE_DIR}/tapkey/res/M_KROPKA.WAV ${PROJECT_SOURCE_DIR}/tapkey/res/M_KRESKA.WAV
+        DESTINATION ${TAPKEY_SOUNDS_INSTALL_DIR})
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/TapkeyConfig.cmake.in
-  ${CMAKE_BINARY_DIR}/TapkeyConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey)
+  ${CMAKE_BINARY_DIR}/TapkeyConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tapkey
+  PATH_VARS TAPKEY_SOUNDS_INSTALL_DIR)
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/TapkeyConfigVersion.cmake COMPATIBILITY SameMajorVersion
                                  ARCH_INDEPENDENT)
 install(FILES ${CMAKE_BINARY_DIR}/TapkeyConfig.cmake ${CMAKE_BINARY_DIR}/TapkeyConfigVersion.cmake

@@ -33,15 +33,23 @@ Akcja_odtwarzania Krok_odtwarzania(Stan_odtwarzania s, int nDot, DWORD dwNow)
         const DWORD t = s.zegar.Read(dwNow);
         if (t < DWORD(s.nElementTime))
             return ODTW_NIC;
-        if (t >= DWORD(s.nElementTime) + PRZERWA_ELEMENTU) {
+        if (s.nElementTime > 0 && s.nElementGap > int(PRZERWA_ELEMENTU)) {
+            // The letter space counts from the moment the lamp goes dark.
+            s.zegar.Start(dwNow);
+            s.nElementTime = 0;
+            return ODTW_ODSTEP;
+        }
+        if (t >= DWORD(s.nElementTime) + DWORD(s.nElementGap)) {
             s.zegar.Stop(dwNow);
             s.bPlaying = FALSE;
         }
-        return ODTW_ZGAS;
+        return s.nElementTime > 0 ? ODTW_ZGAS : ODTW_NIC;
     }
     if (!s.elementy.Pusta()) {
-        const bool kropka = static_cast<unsigned char>(s.elementy.Pobierz()) == KROPKA;
+        const unsigned char e = static_cast<unsigned char>(s.elementy.Pobierz());
+        const bool kropka = (e & ~KONIEC_ZNAKU) == KROPKA;
         s.nElementTime = kropka ? nDot : KRESKA_KROPEK * nDot;
+        s.nElementGap = (e & KONIEC_ZNAKU) != 0 ? ODSTEP_ZNAKOW_KROPEK * nDot : int(PRZERWA_ELEMENTU);
         s.bPlaying = TRUE;
         s.zegar.Start(dwNow);
         return kropka ? ODTW_KROPKA : ODTW_KRESKA;
@@ -50,7 +58,7 @@ Akcja_odtwarzania Krok_odtwarzania(Stan_odtwarzania s, int nDot, DWORD dwNow)
         // Kod_znaku gives characters outside the table an empty sign.
         const Kod_morsea& kod = Kod_znaku(s.znaki.Pobierz());
         for (int i = 0; i < kod.count; ++i)
-            s.elementy.Dodaj(static_cast<char>(kod.elements[i]));
+            s.elementy.Dodaj(static_cast<char>(kod.elements[i] | (i == kod.count - 1 ? KONIEC_ZNAKU : 0)));
     }
     return ODTW_NIC;
 }

@@ -13,6 +13,7 @@
 #include "T_stoper.h"
 #include "T_zasoby.h"
 #include "TapkeyErrors.h"
+#include "TapkeyModule.h"
 #include "res/TapkeyResIds.h"
 
 namespace {
@@ -37,10 +38,11 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
                  int)
     : m_hWindow(NULL), m_hInstance(hInstance), m_rcPlace{x, y, width, height}, m_rcKey{5, 5, 326, 85},
       m_pLampOn(nullptr), m_pLampOff(nullptr), m_bKeyDown(FALSE), m_bPlaying(FALSE), m_nElementTime(0),
+      m_nElementGap(PRZERWA_ELEMENTU),
       m_pCharQueue(nullptr), m_pElementQueue(nullptr), m_pSignClock(nullptr), m_pPressClock(nullptr),
       m_pPlayClock(nullptr), m_kodKeyed(), m_pBoard(nullptr), m_hBoard(NULL), m_pSpeedBar(nullptr),
       m_rcSpeedBar{30, 402, 160, 20}, m_nDotTime(KROPKA_POCZATKOWA), m_nMode(TRYB_DWA_PRZYCISKI),
-      m_pMouseButton(nullptr), m_pDashWave(nullptr), m_pDotWave(nullptr), m_szPath()
+      m_pMouseButton(nullptr), m_pDashWave(nullptr), m_pDotWave(nullptr), m_szPath(), m_bModeBoxPressed(FALSE)
 {
     // The path and a file name must fit in the buffers; a longer one is refused, never cut.
     const char* sciezka = path != nullptr ? path : "";
@@ -50,10 +52,12 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
 
     try {
         Register_Class();
-        m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, x, y, width, height, hParent, NULL, m_hInstance,
+        // The class belongs to Tapkey's module, so the window is made for it too.
+        m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, x, y, width, height, hParent, NULL, tapkey::Modul(),
                                       NULL);
         // MFC knows the window (the controls' parent); every message still ends in Wnd_Proc.
-        m_wnd.SubclassWindow(m_hWindow);
+        if (m_hWindow == NULL || !m_wnd.SubclassWindow(m_hWindow))
+            throw tapkey::szBrakOkna;
         ::SetWindowLongPtrA(m_hWindow, 0, reinterpret_cast<LONG_PTR>(this));
 
         T_zasoby zasoby;  // Tapkey's pictures and masks, until the end of the construction
@@ -66,7 +70,8 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
         m_pSpeedBar = new CKScrollBar;
         const CRect rcPasek(m_rcSpeedBar[0], m_rcSpeedBar[1], m_rcSpeedBar[0] + m_rcSpeedBar[2],
                             m_rcSpeedBar[1] + m_rcSpeedBar[3]);
-        m_pSpeedBar->Create(WS_CHILD | WS_VISIBLE | SBS_BOTTOMALIGN, rcPasek, &m_wnd, ID_PASEK);
+        if (!m_pSpeedBar->Create(WS_CHILD | WS_VISIBLE | SBS_BOTTOMALIGN, rcPasek, &m_wnd, ID_PASEK))
+            throw tapkey::szBrakOkna;
         m_pSpeedBar->m_bInvertMask = true;
         m_pSpeedBar->ShowWindow(SW_SHOW);
         m_pSpeedBar->SetScrollRange(0, Pozycja_paska(KROPKA_MAX), FALSE);
@@ -90,7 +95,8 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
         m_pMouseButton = new CKMaskButton;
         m_pMouseButton->LoadMasks(IDB_TAPKEY_MOUSE_BOTH, IDB_TAPKEY_MOUSE_LEFT, IDB_TAPKEY_MOUSE_LEFT,
                                   IDB_TAPKEY_MOUSE_BOTH, 0, 0);
-        m_pMouseButton->Create("Mysz", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, kMysz, &m_wnd, ID_MYSZ);
+        if (!m_pMouseButton->Create("Mysz", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, kMysz, &m_wnd, ID_MYSZ))
+            throw tapkey::szBrakOkna;
         m_pMouseButton->ShowWindow(SW_SHOW);
 
         ::SetCursor(::LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW)));
@@ -155,17 +161,7 @@ void T_morse::Rozbierz()
 
 void T_morse::Register_Class()
 {
-    static bool s_bZarejestrowana = false;
-    if (s_bZarejestrowana)
-        return;
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &T_morse::Wnd_Proc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.hInstance = m_hInstance;
-    wc.lpszClassName = kKlasa;
-    if (::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
-        s_bZarejestrowana = true;
+    tapkey::Klasa_okna(kKlasa, &T_morse::Wnd_Proc, NULL);
 }
 
 void T_morse::Erase_Window(HDC hdc, int x, int y, int width, int height)
@@ -176,7 +172,11 @@ void T_morse::Erase_Window(HDC hdc, int x, int y, int width, int height)
 
 void T_morse::Paint(HDC hdc)
 {
-    Erase_Window(hdc, 0, 0, m_rcPlace[2], m_rcPlace[3]);
+    // The whole client area: the host may have given the widget another size since.
+    RECT rc = {0, 0, m_rcPlace[2], m_rcPlace[3]};
+    if (m_hWindow != NULL)
+        ::GetClientRect(m_hWindow, &rc);
+    Erase_Window(hdc, 0, 0, rc.right, rc.bottom);
     Draw_Light(hdc);
 }
 
@@ -241,7 +241,16 @@ LRESULT T_morse::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
                 m_pCharQueue->Dodaj(static_cast<char>(lParam & 0xFF));
         } else if (wParam == ID_MYSZ) {
             m_nMode = m_nMode == TRYB_DWA_PRZYCISKI ? TRYB_KLUCZ : TRYB_DWA_PRZYCISKI;
+            // Clicked with the mouse, the box gives the focus back for typing on the board;
+            // reached with the keyboard, it keeps it.
+            if (m_bModeBoxPressed)
+                ::SetFocus(hWnd);
+            m_bModeBoxPressed = FALSE;
         }
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_LBUTTONDOWN)
+            m_bModeBoxPressed = ::ChildWindowFromPoint(hWnd, POINT{x, y}) == ::GetDlgItem(hWnd, ID_MYSZ);
         break;
     case WM_TIMER:
         if (wParam == TIMER_ODTWARZANIA)
@@ -253,13 +262,25 @@ LRESULT T_morse::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         Przewijanie(LOWORD(wParam), static_cast<short>(HIWORD(wParam)));
         return 0;
     case WM_LBUTTONDOWN:
+        ::SetFocus(hWnd);  // keys typed next go to the board
         Nacisk(x, y, true);
         return 0;
     case WM_LBUTTONUP:
         Puszczenie();
         return 0;
     case WM_RBUTTONDOWN:
+        ::SetFocus(hWnd);
         Nacisk(x, y, false);
+        return 0;
+    case WM_RBUTTONUP:
+        // A dash, not a context menu: the key answers its right button itself.
+        if (Na_kluczu(x, y))
+            return 0;
+        break;
+    case WM_CAPTURECHANGED:
+        // Capture taken away during a straight-key press: released at this moment.
+        if (reinterpret_cast<HWND>(lParam) != hWnd && m_pPressClock != nullptr && m_pPressClock->Dziala())
+            Puszczenie();
         return 0;
     case WM_NCDESTROY:
         // Destroyed with its parent: the object forgets the window.
@@ -274,9 +295,18 @@ void T_morse::Takt_odtwarzania()
 {
     if (m_pPlayClock == nullptr || m_pCharQueue == nullptr || m_pElementQueue == nullptr)
         return;
-    Stan_odtwarzania stan = {m_bPlaying, m_nElementTime, *m_pPlayClock, *m_pCharQueue, *m_pElementQueue};
+    Stan_odtwarzania stan = {m_bPlaying,     m_nElementTime,  m_nElementGap,
+                             *m_pPlayClock, *m_pCharQueue, *m_pElementQueue};
     switch (Krok_odtwarzania(stan, m_nDotTime, ::GetTickCount())) {
     case ODTW_ZGAS:
+        Pokaz_lampke(FALSE);
+        break;
+    case ODTW_ODSTEP:
+        // Silent between characters, however long the host's sound files are.
+        if (m_pDotWave != nullptr && m_pDashWave != nullptr) {
+            m_pDotWave->Stop();
+            m_pDashWave->Stop();
+        }
         Pokaz_lampke(FALSE);
         break;
     case ODTW_KROPKA:
@@ -294,6 +324,8 @@ void T_morse::Takt_odtwarzania()
 
 void T_morse::Koniec_znaku()
 {
+    if (m_pPressClock != nullptr && m_pPressClock->Dziala())
+        return;  // the straight key is held: its element belongs to this sign
     char znak = 0;
     if (m_pSignClock != nullptr && Zamknij_znak(*m_pSignClock, m_kodKeyed, ::GetTickCount(), &znak) && znak != 0)
         ::SendMessageA(m_hBoard, WM_COMMAND, PLANSZA_POKAZ, static_cast<unsigned char>(znak));
@@ -306,10 +338,14 @@ void T_morse::Przewijanie(int nCode, int nThumb)
         m_pSpeedBar->SetScrollPos(Pozycja_paska(m_nDotTime), TRUE);
 }
 
+bool T_morse::Na_kluczu(int x, int y) const
+{
+    return x >= m_rcKey.left && x <= m_rcKey.right && y >= m_rcKey.top && y <= m_rcKey.bottom;
+}
+
 void T_morse::Nacisk(int x, int y, bool bLewy)
 {
-    const bool naKluczu = x >= m_rcKey.left && x <= m_rcKey.right && y >= m_rcKey.top && y <= m_rcKey.bottom;
-    if (!naKluczu || m_pSignClock == nullptr || m_pElementQueue == nullptr)
+    if (!Na_kluczu(x, y) || m_pSignClock == nullptr || m_pElementQueue == nullptr)
         return;
     if (m_nMode == TRYB_DWA_PRZYCISKI) {
         const unsigned char element = bLewy ? KROPKA : KRESKA;
@@ -321,18 +357,23 @@ void T_morse::Nacisk(int x, int y, bool bLewy)
         Przewin_i_graj(KRESKA);  // a short press cuts it at the release
         m_pPressClock->Start();
         Pokaz_lampke(TRUE);
+        ::SetCapture(m_hWindow);  // the release counts wherever it happens
     }
 }
 
 void T_morse::Puszczenie()
 {
-    if (m_nMode != TRYB_KLUCZ || m_pPressClock == nullptr)
+    const bool bWcisniety = m_pPressClock != nullptr && m_pPressClock->Dziala();
+    if (m_nMode != TRYB_KLUCZ && !bWcisniety)
         return;
-    if (m_pPressClock->Dziala()) {
+    if (bWcisniety) {
         const unsigned char element = Element_nacisku(m_pPressClock->Stop(), m_nDotTime);
         if (element == KROPKA && m_pDashWave != nullptr)
             m_pDashWave->Stop();
         Dodaj_element(m_kodKeyed, element);
+        m_pSignClock->Start();  // the pause that closes the sign counts from the release
     }
     Pokaz_lampke(FALSE);
+    if (m_hWindow != NULL && ::GetCapture() == m_hWindow)
+        ::ReleaseCapture();
 }

@@ -19,9 +19,12 @@ class T_stoper;
 //
 // Keying with the mouse on the key picture: in mode 2 (the check box clear) the left button
 // keys a dot and the right button a dash; both are played back at the set speed. In mode 1 the
-// left button is a straight key: a press longer than a dot is a dash. A sign is closed 850 ms
-// after its last press, recognised and flashed on the board. A character clicked or typed on
-// the board is played with the lamp and the sounds.
+// left button is a straight key: a press longer than a dot is a dash; the widget holds the
+// mouse capture while the key is down, and losing it ends the press. A sign is closed 850 ms
+// after its last press (in mode 1 after its last release; never while the key is held),
+// recognised and flashed on the board. A character clicked or typed on the board is played
+// with the lamp and the sounds. A press on the key or the board, or a click on the mode box,
+// gives the widget the focus, so that typed characters reach the board.
 //
 // The sounds are the files path + "M_KROPKA.WAV" and path + "M_KRESKA.WAV".
 //
@@ -62,9 +65,13 @@ private:
     void Takt_odtwarzania();
     void Koniec_znaku();
     void Przewijanie(int nCode, int nThumb);
+    // The point (client coordinates) is on the key, edges included.
+    bool Na_kluczu(int x, int y) const;
     void Nacisk(int x, int y, bool bLewy);
     void Puszczenie();
 
+protected:
+    // The widget's state, in reach of classes derived from it.
     CWnd m_wnd;                    // the widget window for MFC: parent of the controls
     HWND m_hWindow;
     HINSTANCE m_hInstance;
@@ -75,6 +82,7 @@ private:
     BOOL m_bKeyDown;               // the lamp is lit
     BOOL m_bPlaying;               // an element is being played
     int m_nElementTime;            // its length, ms
+    int m_nElementGap;             // the dark time after it, ms (longer after a played character)
     T_kolejka* m_pCharQueue;       // characters waiting to be played
     T_kolejka* m_pElementQueue;    // elements waiting to be played
     T_stoper* m_pSignClock;        // restarted at every press on the key
@@ -91,6 +99,5 @@ private:
     TPlay_Wave* m_pDashWave;
     TPlay_Wave* m_pDotWave;
     char m_szPath[256];
-
-    friend struct TapkeyTestAccess;
+    BOOL m_bModeBoxPressed;        // the mode box was pressed with the mouse
 };

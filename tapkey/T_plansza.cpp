@@ -8,6 +8,7 @@
 #include "T_stoper.h"
 #include "T_zasoby.h"
 #include "TapkeyErrors.h"
+#include "TapkeyModule.h"
 #include "res/TapkeyResIds.h"
 
 namespace {
@@ -67,7 +68,9 @@ T_plansza::T_plansza(HINSTANCE hInstance, HWND hParent, int x, int y, int nWidth
     try {
         Register_Class();
         m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, m_nX, m_nY, m_nWidth, m_nHeight, m_hParent, NULL,
-                                      m_hInstance, NULL);
+                                      tapkey::Modul(), NULL);
+        if (m_hWindow == NULL)
+            throw tapkey::szBrakOkna;
         ::SetWindowLongPtrA(m_hWindow, 0, reinterpret_cast<LONG_PTR>(this));
 
         T_dc_okna dc(m_hWindow);
@@ -120,18 +123,7 @@ void T_plansza::Rozbierz()
 
 void T_plansza::Register_Class()
 {
-    static bool s_bZarejestrowana = false;
-    if (s_bZarejestrowana)
-        return;
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &T_plansza::Wnd_Proc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.hInstance = m_hInstance;
-    wc.hCursor = ::LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = kKlasa;
-    if (::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
-        s_bZarejestrowana = true;
+    tapkey::Klasa_okna(kKlasa, &T_plansza::Wnd_Proc, ::LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW)));
 }
 
 LRESULT CALLBACK T_plansza::Wnd_Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -174,11 +166,21 @@ LRESULT T_plansza::Obsluz(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
         Ruch(x, y);
         return 0;
     case WM_LBUTTONDOWN:
+        ::SetFocus(m_hParent);  // the widget passes typed keys on to the board
         Klik(x, y);
         return 0;
     case WM_LBUTTONUP:
         Puszczenie();
         return 0;
+    case WM_CAPTURECHANGED:
+        // The capture taken away while a cell is held: the click ends here.
+        if (reinterpret_cast<HWND>(lParam) != hWnd && m_bCaptured)
+            Puszczenie();
+        return 0;
+    case WM_CANCELMODE:
+        if (m_bCaptured)
+            Puszczenie();
+        break;
     case WM_NCDESTROY:
         // Destroyed with its parent: the object forgets the window.
         ::SetWindowLongPtrA(hWnd, 0, 0);
@@ -259,11 +261,12 @@ void T_plansza::Klik(int x, int y)
     const char c = Znak_w_punkcie(x, y);
     if (c == 0)
         return;
-    if (!m_bCaptured) {
+    if (::GetCapture() != m_hWindow)
         ::SetCapture(m_hWindow);
-        m_bCaptured = TRUE;
-    }
-    // Flashed while the button is held; m_bActiveTimed stays as it was.
+    m_bCaptured = TRUE;
+    // Flashed while the button is held: a timed flash still running ends here, so that its
+    // timer does not take the held cell away.
+    m_bActiveTimed = FALSE;
     const char poprzedni = m_cActive;
     m_cActive = c;
     if (poprzedni != 0 && poprzedni != c)
@@ -276,7 +279,8 @@ void T_plansza::Puszczenie()
 {
     if (m_bCaptured) {
         m_bCaptured = FALSE;
-        ::ReleaseCapture();
+        if (::GetCapture() == m_hWindow)
+            ::ReleaseCapture();
     }
     if (m_cActive != 0) {
         const char c = m_cActive;

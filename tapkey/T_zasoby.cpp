@@ -7,6 +7,8 @@ const char* const szBrakDC = "Nie można utworzyć DC - brak zasobów?";
 const char* const szBrakBitmapy = "Nie można utworzyć bitmapy - brak zasobów?";
 const char* const szBrakModulu = "Błędna nazwa modułu !";
 const char* const szDlugaSciezka = "Zbyt długa ścieżka do plików dźwiękowych !";
+const char* const szBrakOkna = "Nie można utworzyć okna - błędne okno nadrzędne?";
+const char* const szObcaKlasa = "Klasa okna o tej nazwie należy do innego modułu !";
 }  // namespace tapkey
 
 T_zasoby::T_zasoby() : m_hPoprzedni(NULL)

@@ -5,7 +5,8 @@
 // scales them to the device's LOGPIXELSX/LOGPIXELSY and then to the DC's logical units.
 //
 //  word   field               meaning
-//  0      nFontSize           base font size in tenths of a point (0: 80, i.e. 8 pt)
+//  0      nFontSize           base font size in tenths of a point (0 or negative: 80, i.e. 8 pt;
+//                             others are kept within 10..7200, 1 to 720 pt)
 //  1      nFontWeight         weight of plain text (0: FW_NORMAL)
 //  2      nBoldWeight         weight of <b> text (0: FW_BOLD)
 //  3..10  szFaceName          face name, NUL-terminated, 31 characters at most (empty: "Tahoma")

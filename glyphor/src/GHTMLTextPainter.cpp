@@ -17,6 +17,12 @@
 namespace {
 
 const int kDefaultFontSize = 80;  // tenths of a point
+// Sane font sizes: the base size is kept between 1 and 720 points, a font's height between 1
+// and kMaxFontPixels device pixels and kMaxFontLogical logical units, so that no conversion
+// overflows whatever the record or the DC's mapping holds.
+const int kMinFontSize = 10, kMaxFontSize = 7200;
+const int kMaxFontPixels = 4096;
+const double kMaxFontLogical = 1 << 24;
 const int kDefaultDpi = 96;
 const char kDefaultFace[] = "Tahoma";
 // Font size of <font size="n"> in thousandths of the base size, by n.
@@ -36,7 +42,9 @@ public:
     int ToLogicalY(int px) const { return (int)std::lround(px * m_perPixelY); }
     // A font height of px pixels. Rounded up: a font realised from logical units may be
     // truncated to whole pixels, and 10.99 pixels would make a font a pixel too small.
-    int FontHeight(int px) const { return std::max(1, (int)std::ceil(px * m_perPixelY - 1e-6)); }
+    int FontHeight(int px) const {
+        return (int)std::max(1.0, std::min(kMaxFontLogical, std::ceil(px * m_perPixelY - 1e-6)));
+    }
     // Pixels at the record's resolution to logical units, keeping the sign.
     int PixelsX(int v, int refDpi) const { return ToLogicalX(::MulDiv(v, Dpi(LOGPIXELSX), Ref(refDpi))); }
     int PixelsY(int v, int refDpi) const { return ToLogicalY(::MulDiv(v, Dpi(LOGPIXELSY), Ref(refDpi))); }
@@ -54,9 +62,9 @@ private:
 LOGFONTA MakeLogFont(const glyphor::Style& s, const FormatTextParams& p, const Units& units) {
     LOGFONTA lf;
     std::memset(&lf, 0, sizeof(lf));
-    int tenths = p.nFontSize > 0 ? p.nFontSize : kDefaultFontSize;
+    int tenths = p.nFontSize > 0 ? std::max(kMinFontSize, std::min(kMaxFontSize, p.nFontSize)) : kDefaultFontSize;
     tenths = ::MulDiv(tenths, kSizePerMille[s.size], 1000);
-    int pixels = std::max(1, ::MulDiv(tenths, units.Dpi(LOGPIXELSY), 720));
+    const int pixels = std::max(1, std::min(kMaxFontPixels, ::MulDiv(tenths, units.Dpi(LOGPIXELSY), 720)));
     lf.lfHeight = -units.FontHeight(pixels);
     int weight = s.bold ? (p.nBoldWeight > 0 ? p.nBoldWeight : FW_BOLD) : (p.nFontWeight > 0 ? p.nFontWeight : FW_NORMAL);
     lf.lfWeight = std::min(weight, 1000);
@@ -73,54 +81,72 @@ LOGFONTA MakeLogFont(const glyphor::Style& s, const FormatTextParams& p, const U
     return lf;
 }
 
-// Fonts are kept between uses: making a font is the dearest step of a paint. The cache is
-// emptied, when it has grown past its limit, only between uses, so no kept font is selected in a
-// DC when it is deleted.
+// Fonts are kept between uses: making a font is the dearest step of a paint. The cache serves all
+// threads under one lock and shares each font with the paints using it: a font dropped from the
+// cache lives on until the last paint that took it has finished, so no thread ever loses a font
+// it has selected. Past its limit, the fonts used longest ago are dropped; the limit grows to the
+// number of styles of the text being painted, so that a text of many styles keeps its fonts.
 class FontCache {
 public:
     static FontCache& Instance() {
         static FontCache cache;
         return cache;
     }
-    CFont* Get(const LOGFONTA& lf) {
+    std::shared_ptr<CFont> Get(const LOGFONTA& lf) {
         std::lock_guard<std::mutex> lock(m_mutex);
-        std::string key(reinterpret_cast<const char*>(&lf), sizeof lf);
-        std::unique_ptr<CFont>& f = m_fonts[key];
-        if (!f) {
-            f.reset(new CFont);
-            if (!f->CreateFontIndirect(&lf)) {
-                m_fonts.erase(key);
+        Entry& e = m_fonts[std::string(reinterpret_cast<const char*>(&lf), sizeof lf)];
+        if (!e.font) {
+            auto font = std::make_shared<CFont>();
+            if (!font->CreateFontIndirect(&lf)) {
+                m_fonts.erase(std::string(reinterpret_cast<const char*>(&lf), sizeof lf));
                 return nullptr;
             }
+            e.font = std::move(font);
         }
-        return f.get();
+        e.used = ++m_clock;
+        return e.font;
     }
-    void Trim() {
+    // Drops the fonts used longest ago while more than max(kMaxFonts, keep) are kept.
+    void Trim(size_t keep) {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_fonts.size() > kMaxFonts) m_fonts.clear();
+        const size_t limit = std::max(kMaxFonts, keep);
+        if (m_fonts.size() <= limit) return;
+        std::vector<unsigned long long> ages;
+        ages.reserve(m_fonts.size());
+        for (const auto& f : m_fonts) ages.push_back(f.second.used);
+        std::nth_element(ages.begin(), ages.begin() + (ages.size() - limit), ages.end());
+        const unsigned long long oldestKept = ages[ages.size() - limit];
+        for (auto it = m_fonts.begin(); it != m_fonts.end();)
+            it = it->second.used < oldestKept ? m_fonts.erase(it) : std::next(it);
     }
 
 private:
+    struct Entry {
+        std::shared_ptr<CFont> font;
+        unsigned long long used = 0;  // m_clock at the last Get
+    };
     static const size_t kMaxFonts = 64;
     std::mutex m_mutex;
-    std::map<std::string, std::unique_ptr<CFont>> m_fonts;
+    std::map<std::string, Entry> m_fonts;
+    unsigned long long m_clock = 0;
 };
 
-// The fonts of one Format or Paint, taken from the cache on first use.
+// The fonts of one Format or Paint, taken from the cache on first use and held until the end.
+// Made before the DC's state is saved, so that the fonts are deselected before they go.
 class FontSet {
 public:
     explicit FontSet(const std::vector<LOGFONTA>& logFonts) : m_logFonts(logFonts), m_fonts(logFonts.size()) {
-        FontCache::Instance().Trim();
+        FontCache::Instance().Trim(logFonts.size());
     }
     CFont* Get(int style) {
-        CFont*& f = m_fonts.at(style);
-        if (f == nullptr) f = FontCache::Instance().Get(m_logFonts[style]);
-        return f;
+        std::shared_ptr<CFont>& f = m_fonts.at(style);
+        if (!f) f = FontCache::Instance().Get(m_logFonts[style]);
+        return f.get();
     }
 
 private:
     const std::vector<LOGFONTA>& m_logFonts;
-    std::vector<CFont*> m_fonts;
+    std::vector<std::shared_ptr<CFont>> m_fonts;
 };
 
 // Saves a DC's state and restores it (deselecting the fonts of a FontSet made before it).

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace glyphor {
 namespace {
@@ -221,7 +222,7 @@ bool EffectOf(const std::string& tag, Effect& effect) {
 
 class Parser {
 public:
-    Parser(const ParseOptions& options) : m_options(options) { m_doc.styles.push_back(Style()); }
+    Parser(const ParseOptions& options) : m_options(options) { Intern(Style()); }
 
     Document Run(const char* s, size_t n) {
         size_t i = 0;
@@ -253,11 +254,22 @@ public:
 private:
     int CurrentStyle() const { return m_open.empty() ? 0 : m_open.back().style; }
 
+    // The index of a style, added when new: looked up by key, so that many distinct styles
+    // stay cheap.
     int Intern(const Style& style) {
-        for (size_t k = 0; k < m_doc.styles.size(); ++k)
-            if (m_doc.styles[k] == style) return int(k);
-        m_doc.styles.push_back(style);
-        return int(m_doc.styles.size() - 1);
+        const auto found = m_index.emplace(Key(style), int(m_doc.styles.size()));
+        if (found.second) m_doc.styles.push_back(style);
+        return found.first->second;
+    }
+
+    // Equal keys for equal styles (the colour counts only when it is set).
+    static std::string Key(const Style& s) {
+        std::string k(12, '\0');
+        k[0] = char(s.bold | s.italic << 1 | s.underline << 2 | s.strike << 3 | s.link << 4 | s.hasColor << 5);
+        const uint32_t color = s.hasColor ? s.color : 0;
+        for (int i = 0; i < 4; ++i) k[1 + i] = char(color >> 8 * i);
+        k[5] = char(s.size);
+        return k + s.face;
     }
 
     int Apply(int baseStyle, const OpenElement& e) {
@@ -364,6 +376,7 @@ private:
 
     ParseOptions m_options;
     Document m_doc;
+    std::map<std::string, int> m_index;  // style key -> index in m_doc.styles
     std::vector<OpenElement> m_open;
 };
 

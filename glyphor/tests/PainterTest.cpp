@@ -2,8 +2,15 @@
 // MM_TEXT and MM_HIMETRIC, code page 1250 glyphs, masks, and the DC left as it was.
 #include "GHTMLTextPainter.h"
 
+#include "Markup.h"
+
 #include <KelmTest.h>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <climits>
+#include <string>
+#include <thread>
 
 namespace {
 
@@ -253,4 +260,84 @@ TEST(Painter, LeavesTheDCAsItWasAndReleasesItsFonts) {
     kt::Pixels px = c.Read();
     EXPECT_GT(px.Count(kInk), 0);
     c.dc.SelectObject(before);
+}
+
+// Absurd base sizes give the nearest sane font: zero and negative ones the default size, huge
+// ones the largest (720 pt), in pixels and in a mapping mode of many units per pixel.
+TEST(Painter, AbsurdFontSizesAreKeptInASaneRange) {
+    for (int mode : {MM_TEXT, MM_HIMETRIC}) {
+        SCOPED_TRACE(mode == MM_TEXT ? "MM_TEXT" : "MM_HIMETRIC");
+        Canvas c(100, 100);
+        c.dc.SetMapMode(mode);
+        FormatTextParams p = InkParams();
+        auto height = [&](int size) {
+            p.nFontSize = size;
+            return Measure(c.dc, "<font size=7>W</font>", p).h;
+        };
+        const int largest = height(7200), smallest = height(10), plain = height(80);
+        EXPECT_GT(largest, 50 * smallest);
+        for (int size : {7201, 100000000, INT_MAX}) EXPECT_EQ(largest, height(size)) << size;
+        for (int size : {0, -1, INT_MIN}) EXPECT_EQ(plain, height(size)) << size;
+        EXPECT_EQ(smallest, height(1));
+    }
+}
+
+// Markup of n styles that no other text has, each with a font of its own (its face).
+std::string ManyStyles(int n, int round) {
+    std::string s;
+    for (int k = 0; k < n; ++k)
+        s += "<font face=\"F" + std::to_string(round) + "_" + std::to_string(k) + "\">x</font>";
+    return s;
+}
+
+// One thread paints the same text again and again while another paints texts of many new
+// fonts, so that the shared font cache keeps dropping fonts: the first thread's fonts must stay
+// usable to the end of each of its paints.
+TEST(Painter, ThreadsShareTheFontCacheWithoutLosingFonts) {
+    std::atomic<bool> stop(false);
+    std::atomic<int> churned(0);
+    std::thread churn([&] {
+        for (int round = 0; !stop; ++round) {
+            Canvas c(300, 30);
+            CGHTMLTextPainter t;
+            t.SetGHTMLText(ManyStyles(70, round).c_str());
+            t.SetFormatParams(InkParams());
+            t.Paint(&c.dc, 0, 0, CRect(0, 0, 300, 30), 0);
+            ++churned;
+        }
+    });
+    // Many runs in six fonts: a paint selects each of them again and again.
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += "<b>Zaż</b> <i>ółć</i> <u>gęś</u> <font size=6>lą</font> <s>ja</s> <font size=2>źń</font> ";
+    Canvas c(400, 300);
+    CGHTMLTextPainter t;
+    t.SetGHTMLText(text.c_str());
+    t.SetFormatParams(InkParams());
+    t.SetMaxWidth(400);
+    ASSERT_TRUE(t.Paint(&c.dc, 0, 0, CRect(0, 0, 400, 300), 0));
+    const kt::Pixels first = c.Read();
+    int paints = 0, differing = 0;
+    const DWORD start = ::GetTickCount();
+    while ((churned < 30 || paints < 100) && ::GetTickCount() - start < 30000) {
+        ::PatBlt(c.dc.m_hDC, 0, 0, 400, 300, WHITENESS);
+        t.SetMaxWidth(400);  // formats again
+        EXPECT_TRUE(t.Paint(&c.dc, 0, 0, CRect(0, 0, 400, 300), 0));
+        differing += !(c.Read() == first);
+        ++paints;
+    }
+    stop = true;
+    churn.join();
+    EXPECT_GE(churned.load(), 30) << "the other thread hardly ran";
+    EXPECT_EQ(0, differing) << "of " << paints << " paints";
+}
+
+// Many distinct styles are kept apart and in order (their index is found by key).
+TEST(Painter, ManyDistinctStylesEachGetTheirOwnStyle) {
+    const glyphor::Document d = glyphor::ParseMarkup(ManyStyles(3000, 0).c_str(), ManyStyles(3000, 0).size());
+    ASSERT_EQ(3001u, d.styles.size());
+    ASSERT_EQ(3000u, d.tokens.size());
+    for (size_t k = 0; k < d.tokens.size(); ++k) ASSERT_EQ(int(k + 1), d.tokens[k].style);
+    const glyphor::Document again = glyphor::ParseMarkup("<b>a</b>b<b>c</b>", 17);
+    ASSERT_EQ(2u, again.styles.size());
+    EXPECT_EQ(again.tokens[0].style, again.tokens[2].style);
 }

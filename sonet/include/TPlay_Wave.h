@@ -11,7 +11,8 @@
 // sound goes on in the background.
 //
 // A player whose file is missing or is not a PCM WAVE file, or that finds no wave-out device, is
-// silent: every call returns harmlessly and nothing is ever thrown.
+// silent: every call returns harmlessly and nothing is ever thrown. A device that could not be
+// opened is tried again by the next Play (once per call).
 //
 // Positions (Seek, Get_Pos) count sample frames (one sample of every channel) from the start.
 //
@@ -29,7 +30,9 @@ public:
     };
 
     TPlay_Wave(const char* fileName, int mode);
-    virtual ~TPlay_Wave();  // ends playback, closes the device, ends the thread, frees the data
+    // Ends playback, closes the device, ends the thread, frees the data. Deleted while the process
+    // ends (a static destructor run at exit), it leaves all that to the system and returns at once.
+    virtual ~TPlay_Wave();
 
     TPlay_Wave(const TPlay_Wave&) = delete;
     TPlay_Wave& operator=(const TPlay_Wave&) = delete;
@@ -41,7 +44,8 @@ public:
     // Moves to a frame (clamped to the sound); a playing sound goes on from there.
     virtual void Seek(long frame);
     // Starts playing from the current position (from the start when at the end) and returns at
-    // once; resumes a held sound; does nothing while the sound plays.
+    // once, opening the device first when it is not open; resumes a held sound; does nothing while
+    // the sound plays.
     virtual void Play();
     // Silences the sound at once; the position stays where it stopped. Harmless when idle.
     virtual void Stop();

@@ -7,7 +7,12 @@
 // The whole sound is one WAVEHDR written from the current position to the end. The device is
 // opened with CALLBACK_EVENT; a notification thread waits on that event and calls Process, which
 // only looks at the header's WHDR_DONE flag. All state is guarded by one critical section;
-// OnEndPos is called outside it.
+// OnEndPos is called outside it. Close hands the stopped device to the notification thread,
+// which closes it as it ends.
+
+namespace {
+struct ThreadArgs;
+}
 
 struct TPlay_Wave::Impl {
     CRITICAL_SECTION cs;
@@ -15,7 +20,6 @@ struct TPlay_Wave::Impl {
     bool loaded = false;
     sonet::WaveData wave;
     HWAVEOUT hwo = nullptr;
-    bool noDevice = false;   // the last open failed: Play does not retry, Open does
     bool dying = false;      // in the destructor: no more opening
     WAVEHDR hdr{};
     bool queued = false;     // hdr is prepared and written
@@ -26,6 +30,8 @@ struct TPlay_Wave::Impl {
     HANDLE done = nullptr;   // auto-reset event signalled by the device
     HANDLE thread = nullptr;
     HANDLE quit = nullptr;   // manual-reset event ending that thread
+    HANDLE finished = nullptr;  // manual-reset event: the thread is done with the player
+    ThreadArgs* threadArgs = nullptr;  // owned by the thread
     DWORD threadId = 0;
 
     DWORD Size() const { return DWORD(wave.pcm.size()); }
@@ -77,7 +83,7 @@ struct TPlay_Wave::Impl {
 
     void StartLocked(TPlay_Wave* self) {
         if (queued || !loaded || Size() == 0) return;
-        if (!hwo && (noDevice || !OpenLocked(self))) return;
+        if (!hwo && !OpenLocked(self)) return;  // one attempt per call: a device may have come
         if (pos >= Size()) pos = 0;
         waveOutReset(hwo);  // restarts the position count
         hdr = WAVEHDR{};
@@ -98,7 +104,6 @@ struct TPlay_Wave::Impl {
         wave.pcm.clear();
         wave.pcm.shrink_to_fit();
         pos = 0;
-        noDevice = false;
         try {
             loaded = sonet::LoadWave(fileName, wave);
         } catch (...) {  // out of memory
@@ -123,20 +128,40 @@ private:
 
 struct ThreadArgs {
     TPlay_Wave* player;
-    HANDLE quit, done;
+    HANDLE quit, done, finished;
+    HMODULE self;             // a reference on this library, held by the thread until its very end
+    HWAVEOUT hwo = nullptr;   // set by Close: the stopped device the thread closes as it ends
 };
 
+// Waits for the device's notifications until told to quit, then says that it is done with the
+// player and closes the device it was handed. Closing a device, like the end of a thread, can
+// need the loader lock, which a player deleted by a static destructor of a library being freed
+// holds: so the player waits only for that word, and this thread closes the device later.
 DWORD WINAPI NotifyThread(LPVOID p) {
-    const ThreadArgs a = *static_cast<ThreadArgs*>(p);
-    delete static_cast<ThreadArgs*>(p);
-    const HANDLE events[2] = {a.quit, a.done};
+    ThreadArgs* a = static_cast<ThreadArgs*>(p);
+    const HANDLE events[2] = {a->quit, a->done};
     while (WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
         try {
-            a.player->Process(MM_WOM_DONE, 0);
+            a->player->Process(MM_WOM_DONE, 0);
         } catch (...) {
         }
     }
+    const ThreadArgs last = *a;
+    delete a;
+    SetEvent(last.finished);  // from here on nothing of the player is touched
+    if (last.hwo) waveOutClose(last.hwo);
+    CloseHandle(last.done);
+    if (last.self) FreeLibraryAndExitThread(last.self, 0);  // this code stays mapped until the thread has left it
     return 0;
+}
+
+// Whether the process is ending: its other threads are gone then, perhaps in the middle of a
+// lock of the player's or of the wave device's.
+bool ProcessEnding() {
+    typedef BOOLEAN(WINAPI * ShutdownInProgress)();
+    static const ShutdownInProgress inProgress = reinterpret_cast<ShutdownInProgress>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlDllShutdownInProgress")));
+    return inProgress != nullptr && inProgress();
 }
 
 }  // namespace
@@ -148,17 +173,22 @@ bool TPlay_Wave::Impl::OpenLocked(TPlay_Wave* self) {
     if (waveOutOpen(&hwo, WAVE_MAPPER, &wave.format, DWORD_PTR(done), 0, CALLBACK_EVENT) !=
         MMSYSERR_NOERROR) {
         hwo = nullptr;
-        noDevice = true;
         return false;
     }
     if (!thread) {
         quit = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        ThreadArgs* args = quit ? new (std::nothrow) ThreadArgs{self, quit, done} : nullptr;
+        finished = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        HMODULE module = nullptr;
+        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCSTR>(&NotifyThread), &module);
+        ThreadArgs* args = quit && finished ? new (std::nothrow) ThreadArgs{self, quit, done, finished, module} : nullptr;
         thread = args ? CreateThread(nullptr, 0, NotifyThread, args, 0, &threadId) : nullptr;
+        threadArgs = thread ? args : nullptr;
         if (!thread) {
             delete args;
+            if (module) FreeLibrary(module);
             if (quit) CloseHandle(quit);
-            quit = nullptr;
+            if (finished) CloseHandle(finished);
+            quit = finished = nullptr;
             waveOutClose(hwo);
             hwo = nullptr;
             return false;
@@ -177,6 +207,9 @@ TPlay_Wave::TPlay_Wave(const char* fileName, int mode) : m_p(new (std::nothrow) 
 
 TPlay_Wave::~TPlay_Wave() {
     if (!m_p) return;
+    // Deleted while the process ends (a static destructor): nothing is waited for or closed, the
+    // system frees it all.
+    if (ProcessEnding()) return;
     {
         Lock l(m_p->cs);
         m_p->dying = true;
@@ -241,28 +274,38 @@ void TPlay_Wave::Stop() {
 void TPlay_Wave::Open() {
     if (!m_p) return;
     Lock l(m_p->cs);
-    m_p->noDevice = false;
     m_p->OpenLocked(this);
 }
 
 void TPlay_Wave::Close() {
     if (!m_p) return;
-    HANDLE thread = nullptr, quit = nullptr;
+    HANDLE thread = nullptr, quit = nullptr, finished = nullptr;
     {
         Lock l(m_p->cs);
-        m_p->CloseDeviceLocked();
-        // Called from OnEndPos the thread cannot wait for itself; it stays for the next Open.
         if (m_p->thread && m_p->threadId != GetCurrentThreadId()) {
+            // The thread takes the stopped device, and the event it waits on, with it.
+            m_p->StopLocked();
+            m_p->threadArgs->hwo = m_p->hwo;
+            m_p->hwo = nullptr;
+            m_p->done = nullptr;
             thread = m_p->thread;
             quit = m_p->quit;
-            m_p->thread = m_p->quit = nullptr;
+            finished = m_p->finished;
+            m_p->thread = m_p->quit = m_p->finished = nullptr;
+            m_p->threadArgs = nullptr;
+        } else {
+            // Called from OnEndPos the thread cannot wait for itself; it stays for the next Open.
+            m_p->CloseDeviceLocked();
         }
     }
     if (thread) {
         SetEvent(quit);
-        WaitForSingleObject(thread, INFINITE);
+        // Done with the player, or ended some other way.
+        const HANDLE ends[2] = {finished, thread};
+        WaitForMultipleObjects(2, ends, FALSE, INFINITE);
         CloseHandle(thread);
         CloseHandle(quit);
+        CloseHandle(finished);
     }
 }
 

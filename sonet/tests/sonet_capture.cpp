@@ -9,6 +9,7 @@
 #include <tlhelp32.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <set>
 
 namespace {
@@ -59,6 +60,65 @@ public:
 protected:
     bool OnEndPos() override { return InterlockedIncrement(&ends) == 1; }  // one repeat
 };
+
+// Puts a replacement of winmm's waveOutOpen into Sonet.dll's import table while it exists: the
+// first `failures` opens fail as on a machine without a device, the others go to winmm.
+class FailingOpens {
+public:
+    explicit FailingOpens(int failures) : m_slot(ImportSlot(GetModuleHandleA("Sonet.dll"), "winmm.dll", "waveOutOpen")) {
+        s_failures = failures;
+        s_attempts = 0;
+        if (m_slot) s_real = reinterpret_cast<OpenFn>(Patch(m_slot, reinterpret_cast<FARPROC>(&Fake)));
+    }
+    ~FailingOpens() {
+        if (m_slot) Patch(m_slot, reinterpret_cast<FARPROC>(s_real));
+    }
+    bool Hooked() const { return m_slot != nullptr; }
+    static int Attempts() { return s_attempts; }
+
+private:
+    typedef MMRESULT(WINAPI* OpenFn)(LPHWAVEOUT, UINT, LPCWAVEFORMATEX, DWORD_PTR, DWORD_PTR, DWORD);
+    static MMRESULT WINAPI Fake(LPHWAVEOUT h, UINT id, LPCWAVEFORMATEX f, DWORD_PTR cb, DWORD_PTR inst, DWORD flags) {
+        ++s_attempts;
+        if (s_failures > 0) {
+            --s_failures;
+            return MMSYSERR_NODRIVER;
+        }
+        return s_real(h, id, f, cb, inst, flags);
+    }
+    static FARPROC* ImportSlot(HMODULE module, const char* dll, const char* function) {
+        if (!module) return nullptr;
+        BYTE* base = reinterpret_cast<BYTE*>(module);
+        const IMAGE_NT_HEADERS* nt =
+            reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress); d->Name; ++d) {
+            if (_stricmp(reinterpret_cast<const char*>(base + d->Name), dll) != 0) continue;
+            auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + (d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk));
+            auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+            for (; names->u1.AddressOfData; ++names, ++slots) {
+                if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+                auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+                if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0)
+                    return reinterpret_cast<FARPROC*>(&slots->u1.Function);
+            }
+        }
+        return nullptr;
+    }
+    static FARPROC Patch(FARPROC* slot, FARPROC to) {
+        DWORD old = 0;
+        VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old);
+        const FARPROC was = *slot;
+        *slot = to;
+        VirtualProtect(slot, sizeof *slot, old, &old);
+        return was;
+    }
+    FARPROC* m_slot;
+    static OpenFn s_real;
+    static int s_failures, s_attempts;
+};
+FailingOpens::OpenFn FailingOpens::s_real = nullptr;
+int FailingOpens::s_failures = 0, FailingOpens::s_attempts = 0;
 
 class SonetCapture : public ::testing::Test {
 protected:
@@ -128,6 +188,30 @@ TEST_F(SonetCapture, StopSilencesAtOnceAndSeekZeroReplaysFromTheStart) {
         for (auto it = started.begin(); it != started.end();) it = now.count(*it) ? ++it : started.erase(it);
     }
     EXPECT_TRUE(started.empty()) << started.size() << " threads left";
+}
+
+// A device that could not be opened is tried again by each Play, once per call, and used as
+// soon as it opens.
+TEST_F(SonetCapture, AFailedOpenIsTriedAgainByTheNextPlay) {
+    st::TempFile f(st::IndexedWave(kRate / 4));
+    FailingOpens opens(3);
+    ASSERT_TRUE(opens.Hooked());
+    TPlay_Wave p(f.name(), TPlay_Wave::OpenNow);
+    EXPECT_EQ(1, FailingOpens::Attempts());
+    p.Play();
+    p.Play();
+    EXPECT_EQ(3, FailingOpens::Attempts());
+    Sleep(100);
+    EXPECT_FALSE(Exists()) << "sound without a device";
+    p.Play();
+    EXPECT_EQ(4, FailingOpens::Attempts());
+    for (int i = 0; i < 300 && Captured() != Runs({{0, kRate / 4 - 1}}); ++i) Sleep(10);
+    EXPECT_EQ(Runs({{0, kRate / 4 - 1}}), Captured());
+    p.Play();  // from the start again, on the open device
+    const Runs twice = {{0, kRate / 4 - 1}, {0, kRate / 4 - 1}};
+    for (int i = 0; i < 300 && Captured() != twice; ++i) Sleep(10);
+    EXPECT_EQ(twice, Captured());
+    EXPECT_EQ(4, FailingOpens::Attempts());
 }
 
 }  // namespace

@@ -155,4 +155,18 @@ TEST_F(TapkeyCapture, SoundsRestartFromTheBeginningAndAShortPressCutsTheDash) {
     EXPECT_EQ(dots, Captured(kDotRate)) << "the straight key plays no dot sound";
 }
 
+// Characters played from the board: each character's sound is cut when its letter space begins,
+// so the long sounds of this test stay short and none runs into the next character.
+TEST_F(TapkeyCapture, PlayedCharactersEndSilent) {
+    const HWND w = *widget;
+    ::SendMessageA(w, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+    ::SendMessageA(w, WM_COMMAND, 100, 'E');
+    ::SendMessageA(w, WM_COMMAND, 100, 'E');
+    ASSERT_TRUE(kt::PumpUntil([] { return Captured(kDotRate).size() == 2; }, 3000)) << Describe(Captured(kDotRate));
+    kt::PumpFor(1000);
+    const Runs dots = Captured(kDotRate);
+    ASSERT_EQ(2u, dots.size()) << Describe(dots);
+    for (const auto& r : dots) EXPECT_LT(r.second, kDotFrames / 2) << Describe(dots);
+}
+
 }  // namespace

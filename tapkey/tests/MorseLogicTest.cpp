@@ -89,6 +89,7 @@ TEST(TapkeyLogic, SpeedStepsStayWithinTheLimitsAndTheThumbIsClamped) {
 struct Odtwarzacz {
     BOOL playing = FALSE;
     int elementTime = 0;
+    int gap = 80;
     T_stoper zegar;
     T_kolejka znaki{100}, elementy{1000};
     int dot = 200;
@@ -102,9 +103,10 @@ struct Odtwarzacz {
     bool swieci = false;
 
     void Takt() {
-        Stan_odtwarzania s = {playing, elementTime, zegar, znaki, elementy};
+        Stan_odtwarzania s = {playing, elementTime, gap, zegar, znaki, elementy};
         switch (Krok_odtwarzania(s, dot, now)) {
         case ODTW_ZGAS:
+        case ODTW_ODSTEP:
             if (swieci) lampa.back().off = now;
             swieci = false;
             break;
@@ -150,10 +152,11 @@ TEST(TapkeyLogic, PlaybackPlaysEachElementForItsLengthWithGapsBetween) {
             EXPECT_LT(o.lampa[i].off - o.lampa[i].on, length + 60);
             if (i == 0) continue;
             const DWORD gap = o.lampa[i].on - o.lampa[i - 1].off;
-            EXPECT_GT(gap, 80u);
-            // Within a character the next element starts at the tick after the gap; a new
+            // Within a character the next element starts at the tick after the gap. Between
+            // characters the lamp stays dark for a letter space of three dots, and the next
             // character needs one tick more to be expanded.
-            EXPECT_LT(gap, i == 3 ? 80u + 3 * 60 : 80u + 2 * 60);
+            EXPECT_GT(gap, i == 3 ? DWORD(3 * dot) : 80u);
+            EXPECT_LT(gap, i == 3 ? 3 * dot + 3 * 60 : 80u + 2 * 60);
         }
     }
 }

@@ -12,21 +12,30 @@
 #include <string>
 #include <vector>
 
-// Friend of T_morse and T_plansza.
+// Friend of T_plansza: the board's state.
 struct TapkeyTestAccess {
-    static int DotTime(const T_morse& m) { return m.m_nDotTime; }
-    static int Mode(const T_morse& m) { return m.m_nMode; }
-    static HWND Board(const T_morse& m) { return m.m_hBoard; }
-    static const Kod_morsea& Keyed(const T_morse& m) { return m.m_kodKeyed; }
-    static char Flashed(const T_morse& m) { return m.m_pBoard->m_cActive; }
-    static char Highlighted(const T_morse& m) { return m.m_pBoard->m_cHover; }
+    static char Flashed(const T_plansza& b) { return b.m_cActive; }
+    static char Highlighted(const T_plansza& b) { return b.m_cHover; }
+    static BOOL Captured(const T_plansza& b) { return b.m_bCaptured; }
+};
+
+// The widget with its state in reach of the tests.
+class TestMorse : public T_morse {
+public:
+    using T_morse::T_morse;
+    int DotTime() const { return m_nDotTime; }
+    int Mode() const { return m_nMode; }
+    HWND Board() const { return m_hBoard; }
+    const Kod_morsea& Keyed() const { return m_kodKeyed; }
+    char Flashed() const { return TapkeyTestAccess::Flashed(*m_pBoard); }
+    char Highlighted() const { return TapkeyTestAccess::Highlighted(*m_pBoard); }
     // Puts the given players in place of the widget's own (which are deleted); the widget
     // deletes them.
-    static void SetPlayers(T_morse& m, TPlay_Wave* pDot, TPlay_Wave* pDash) {
-        delete m.m_pDotWave;
-        delete m.m_pDashWave;
-        m.m_pDotWave = pDot;
-        m.m_pDashWave = pDash;
+    void SetPlayers(TPlay_Wave* pDot, TPlay_Wave* pDash) {
+        delete m_pDotWave;
+        delete m_pDashWave;
+        m_pDotWave = pDot;
+        m_pDashWave = pDash;
     }
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
 
 namespace {
@@ -162,4 +163,33 @@ TEST(TablicaKodow, PolishLettersFoldToInternalLetters)
     EXPECT_EQ("--..-.", Tekst(Kod_znaku(Litera_wewnetrzna('ź'))));
     for (char c : {'A', 'b', 'x', '1', '\xE9' /* é */, '\xA4' /* ¤ */, '\0'})
         EXPECT_EQ(c, Litera_wewnetrzna(c));
+}
+
+// The whole table against the international Morse code (ITU-R M.1677-1), written out here from
+// the standard for the characters the table covers; the signs the project chose itself are
+// listed apart. Every other entry has no sign.
+TEST(TablicaKodow, AgreesWithTheInternationalCodeAndTheProjectsOwnSigns)
+{
+    const std::map<char, std::string> standard = {
+        {'A', ".-"},     {'B', "-..."},   {'C', "-.-."},   {'D', "-.."},    {'E', "."},      {'F', "..-."},
+        {'G', "--."},    {'H', "...."},   {'I', ".."},     {'J', ".---"},   {'K', "-.-"},    {'L', ".-.."},
+        {'M', "--"},     {'N', "-."},     {'O', "---"},    {'P', ".--."},   {'Q', "--.-"},   {'R', ".-."},
+        {'S', "..."},    {'T', "-"},      {'U', "..-"},    {'V', "...-"},   {'W', ".--"},    {'X', "-..-"},
+        {'Y', "-.--"},   {'Z', "--.."},   {'1', ".----"},  {'2', "..---"},  {'3', "...--"},  {'4', "....-"},
+        {'5', "....."},  {'6', "-...."},  {'7', "--..."},  {'8', "---.."},  {'9', "----."},  {'0', "-----"},
+        {'.', ".-.-.-"}, {',', "--..--"}, {':', "---..."}, {'?', "..--.."}, {'-', "-....-"}, {'/', "-..-."},
+        {')', "-.--.-"}, {'=', "-...-"},
+    };
+    // Not the standard's: '(' keys the sign of ')' (the standard has -.--. for it); CH and the
+    // Polish letters take the Polish signs, Ź one of its own rather than M's.
+    const std::map<char, std::string> own = {
+        {'(', "-.--.-"}, {'h', "----"},  {'a', ".-.-"},  {'c', "-.-.."}, {'e', "..-.."},   {'l', ".-..-"},
+        {'n', "--.--"},  {'o', "---."},  {'s', "...-..."}, {'x', "--..-."}, {'z', "--..-"},
+    };
+    ASSERT_EQ(std::strlen(ALFABET_MORSEA), standard.size() + own.size());
+    for (int c = TABLICA_PIERWSZY; c <= TABLICA_OSTATNI; ++c) {
+        const auto s = standard.find(char(c)), o = own.find(char(c));
+        const std::string expected = s != standard.end() ? s->second : o != own.end() ? o->second : "";
+        EXPECT_EQ(expected, Tekst(Tablica_kodow[c - TABLICA_PIERWSZY])) << char(c);
+    }
 }

@@ -12,7 +12,8 @@ cmake -S "$src/tests/sdk/consumer" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$src
       -DCMAKE_PREFIX_PATH="$work/sdk" >/dev/null
 cmake --build "$work/build" >/dev/null
 for f in "$work/sdk/include/kelm/kelm.h" "$work/sdk/include/tapkey/tapkey.h" "$work/sdk/include/afxwin.h" \
-         "$work/sdk/lib/cmake/Kelm/KelmConfig.cmake" "$work/sdk/lib/cmake/Tapkey/TapkeyConfig.cmake"; do
+         "$work/sdk/lib/cmake/Kelm/KelmConfig.cmake" "$work/sdk/lib/cmake/Tapkey/TapkeyConfig.cmake" \
+         "$work/sdk/share/tapkey/sounds/M_KROPKA.WAV" "$work/sdk/share/tapkey/sounds/M_KRESKA.WAV"; do
   [ -f "$f" ] || { echo "missing from the SDK: ${f#$work/sdk/}"; exit 1; }
 done
 source "$src/scripts/env.sh"
@@ -27,6 +28,8 @@ if cmake -S "$src/tests/sdk/consumer" -B "$work/other" -DCMAKE_TOOLCHAIN_FILE="$
 fi
 grep -q "this SDK is for $arch" "$work/other.log" || { echo "no clear refusal:"; cat "$work/other.log"; exit 1; }
 
-# Only the SDK's bin/ serves the DLLs: nothing from the build tree.
+# Only the SDK's bin/ serves the DLLs: nothing from the build tree. The consumer plays through the
+# SDK's sounds into a captured wave device.
 kelm_use_arch "$arch"
-WINEPATH="$(echo "Z:$work/sdk/bin" | tr / '\\')" "$WINELOADER" "$work/build/sdk_consumer.exe"
+WINEPATH="$(echo "Z:$work/sdk/bin" | tr / '\\')" \
+  bash "$src/tests/support/alsa_capture.sh" played.wav "$WINELOADER" "$work/build/sdk_consumer.exe"
