@@ -179,19 +179,20 @@ int CKLongListBox::SetTopIndex(int nIndex) {
     return CListBox::SetTopIndex(pos.nRow);
 }
 
+// A short list holds every item: only the scroll bar follows.
 void CKLongListBox::OnSelChange() {
-    if (!m_bLong) return;
     const int nSel = CListBox::GetCurSel();
-    if (nSel < 0) return;
-    const Paging::SKSelMove move =
-        Paging::SelChange(m_nPage, CListBox::GetTopIndex(), nSel, m_nCount, GetViewCount());
-    if (move.bToLast) {
-        SetCurSel(m_nCount - 1);
-        return;
+    if (m_bLong && nSel >= 0) {
+        const Paging::SKSelMove move =
+            Paging::SelChange(m_nPage, CListBox::GetTopIndex(), nSel, m_nCount, GetViewCount());
+        if (move.bToLast) {
+            SetCurSel(m_nCount - 1);
+            return;
+        }
+        SetPage(move.nPage);
+        if (move.nTop >= 0) CListBox::SetTopIndex(move.nTop);
+        if (move.nSel != nSel) CListBox::SetCurSel(move.nSel);
     }
-    SetPage(move.nPage);
-    if (move.nTop >= 0) CListBox::SetTopIndex(move.nTop);
-    if (move.nSel != nSel) CListBox::SetCurSel(move.nSel);
     SetScrollParam();
 }
 

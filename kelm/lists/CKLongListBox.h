@@ -56,9 +56,9 @@ public:
     // Empties the list box; the logical count and the scroll bar keep their values.
     void ResetContent();
 
-    // For the owner's LBN_SELCHANGE: moves the window one page forward or back when the selection
-    // nears an end of the held rows (the same item stays selected), keeps the view within the
-    // logical list, and brings the scroll bar in step.
+    // For the owner's LBN_SELCHANGE: while paging, moves the window one page forward or back when
+    // the selection nears an end of the held rows (the same item stays selected) and keeps the
+    // view within the logical list; brings the scroll bar in step.
     void OnSelChange();
 
     // A scroll request handled with the second page table (a page is the whole view). Nothing

@@ -241,6 +241,9 @@ TEST(LongListBox, ScrollBarFollowsTheSelection) {
 
     l.SetCount(8);
     EXPECT_TRUE(b.bar.IsWindowEnabled());
+    l.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    l.OnSelChange();
+    EXPECT_EQ(b.Info().nPos, 1) << "a short list's bar follows too";
     l.SetWindowPos(NULL, 0, 0, rcWnd.Width(), 10 * h + nFrame, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_FALSE(b.bar.IsWindowEnabled()) << "all eight fit after the resize";
 }
