@@ -84,6 +84,7 @@ TEST(LongListBox, CountsTurnPagingOnAndKeepIt) {
     EXPECT_NE(l.SetCount(100000), LB_ERR);
     EXPECT_TRUE(held(100000, 30120, 30120));
     EXPECT_EQ(l.SetCount(100000), 1) << "the same count again";
+    EXPECT_EQ(l.SetCount(-1), LB_ERR);
     auto at = [&](int page, int row) { return l.GetPage() == page && l.Row() == row; };
     l.SetCurSel(45000);
     EXPECT_TRUE(at(1, 15000));
@@ -262,6 +263,8 @@ TEST(LongListBox, TopIndexKeepsTheSelectedItem) {
     l.SetTopIndex(70000);
     EXPECT_EQ(l.GetTopIndex(), 70000);
     EXPECT_EQ(l.GetCurSel(), LB_ERR) << "its page does not hold 30100";
+    l.OnSelChange();
+    EXPECT_EQ(l.GetCurSel(), LB_ERR) << "nothing selected: nothing moves";
     l.SetTopIndex(99999);
     EXPECT_EQ(l.GetTopIndex(), 100000 - 5) << "no rows past the end";
     EXPECT_EQ(l.SetTopIndex(100000), LB_ERR);
