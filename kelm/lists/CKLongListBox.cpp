@@ -135,24 +135,32 @@ int CKLongListBox::GetViewCount() const {
     return Paging::ViewCount(rcClient.Height(), nRowHeight);
 }
 
-void CKLongListBox::SetPage(int nPage) {
-    if (nPage == m_nPage) return;
+bool CKLongListBox::SetPage(int nPage) {
+    if (nPage == m_nPage) return false;
     m_nPage = nPage;
-    Invalidate(TRUE);
+    return true;
+}
+
+// After a page move every row shows another item. A list whose top row is not the one it last
+// painted paints all of its rows at the next paint anyway (PrePaint); any other has to be told.
+void CKLongListBox::RepaintAfterMove(bool bMoved) {
+    if (bMoved && CListBox::GetTopIndex() == m_nTopIndex) Invalidate(TRUE);
 }
 
 int CKLongListBox::SetCurSel(int nSelect, bool bQuiet) {
     if (nSelect < -1 || nSelect >= m_nCount) return LB_ERR;
     const int nView = GetViewCount();
     int nRow = nSelect;
+    bool bMoved = false;
     if (m_bLong) {
         const Paging::SKRowPos pos = Paging::Locate(nSelect);
-        SetPage(pos.nPage);
+        bMoved = SetPage(pos.nPage);
         nRow = pos.nRow;
     }
     CListBox::SetTopIndex(Paging::TopRowFor(nSelect, nRow, m_nCount, nView));
     // A row the list box does not hold (it is about to get its count) is not asked for.
     const int nResult = nRow < CListBox::GetCount() ? CListBox::SetCurSel(nRow) : LB_ERR;
+    RepaintAfterMove(bMoved);
     if (!bQuiet) SetScrollParam();
     return nResult;
 }
@@ -166,8 +174,8 @@ int CKLongListBox::SetTopIndex(int nIndex) {
     if (nIndex > nLastTop) nIndex = nLastTop;
     const int nSel = GetCurSel();
     const Paging::SKRowPos pos = Paging::Locate(nIndex);
-    if (pos.nPage != m_nPage) {
-        SetPage(pos.nPage);
+    const bool bMoved = SetPage(pos.nPage);
+    if (bMoved) {
         if (nSel >= 0) {
             // The rows show other items now: the selection follows its item, or goes.
             const long long nRow = nSel - Paging::Offset(m_nPage);
@@ -176,7 +184,9 @@ int CKLongListBox::SetTopIndex(int nIndex) {
             if (!bHeld) SetScrollParam();
         }
     }
-    return CListBox::SetTopIndex(pos.nRow);
+    const int nResult = CListBox::SetTopIndex(pos.nRow);
+    RepaintAfterMove(bMoved);
+    return nResult;
 }
 
 // A short list holds every item: only the scroll bar follows.
@@ -189,9 +199,10 @@ void CKLongListBox::OnSelChange() {
             SetCurSel(m_nCount - 1);
             return;
         }
-        SetPage(move.nPage);
+        const bool bMoved = SetPage(move.nPage);
         if (move.nTop >= 0) CListBox::SetTopIndex(move.nTop);
         if (move.nSel != nSel) CListBox::SetCurSel(move.nSel);
+        RepaintAfterMove(bMoved);
     }
     SetScrollParam();
 }

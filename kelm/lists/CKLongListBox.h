@@ -74,8 +74,9 @@ public:
 
 protected:
     void ScrollRequest(UINT nSBCode, bool bPageTable2);
-    // Moves the window to page nPage; all rows show other items then.
-    void SetPage(int nPage);
+    // Moves the window to page nPage; whether it moved.
+    bool SetPage(int nPage);
+    void RepaintAfterMove(bool bMoved);
     // Paging on: the disabled flags cover the rows held.
     void StartPaging();
 

@@ -24,11 +24,12 @@ const DWORD kNoData =
 class CTestLong : public CKLongListBox {
 public:
     using CKLongListBox::m_bLong;
-    std::vector<long long> drawnSelected;
+    std::vector<long long> drawn, drawnSelected;
     int badRows = 0;
 
     int DrawItemData(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* p) override {
         const long long item = (long long)GetPageOffset() + (int)p->itemID;
+        drawn.push_back(item);
         if (p->itemState & ODS_SELECTED) drawnSelected.push_back(item);
         char text[24];
         const int n = std::snprintf(text, sizeof text, "%lld", item);
@@ -268,6 +269,20 @@ TEST(LongListBox, TopIndexKeepsTheSelectedItem) {
     l.SetTopIndex(99999);
     EXPECT_EQ(l.GetTopIndex(), 100000 - 5) << "no rows past the end";
     EXPECT_EQ(l.SetTopIndex(100000), LB_ERR);
+}
+
+// A page move that leaves the list's rows where they were (the same top row, the same selected
+// row) still draws every row again with its new item.
+TEST(LongListBox, PageMovesRepaintEveryRow) {
+    Host h(kFiveRows, kNoData);
+    CTestLong& l = h.list;
+    l.SetCount(100000);
+    l.SetCurSel(100);
+    l.UpdateWindow();
+    l.SetCurSel(30100);  // page 1, row 100 at the top
+    l.drawn.clear();
+    l.UpdateWindow();
+    EXPECT_EQ(l.drawn, (std::vector<long long>{30100, 30101, 30102, 30103, 30104}));
 }
 
 // Random items of ten million, and the ends of the largest count: each is selected, read back,
