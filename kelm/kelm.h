@@ -22,6 +22,8 @@
 #include <kelm/range/CKToolTipCtrl.h>
 #include <kelm/lists/CListBoxEx.h>
 #include <kelm/lists/CKListBox.h>
+#include <kelm/lists/LongListPaging.h>
+#include <kelm/lists/CKLongListBox.h>
 #include <kelm/frames/CKTitleBar.h>
 #include <kelm/frames/CKFrameWnd.h>
 #include <kelm/frames/CKDockFrame.h>
