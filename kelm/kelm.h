@@ -22,3 +22,5 @@
 #include <kelm/range/CKToolTipCtrl.h>
 #include <kelm/lists/CListBoxEx.h>
 #include <kelm/lists/CKListBox.h>
+#include <kelm/lists/EditText.h>
+#include <kelm/lists/CKEdit.h>
