@@ -22,5 +22,7 @@
 #include <kelm/range/CKToolTipCtrl.h>
 #include <kelm/lists/CListBoxEx.h>
 #include <kelm/lists/CKListBox.h>
+#include <kelm/lists/CKComboBox.h>
+#include <kelm/lists/CKComboLCont.h>
 #include <kelm/lists/EditText.h>
 #include <kelm/lists/CKEdit.h>
