@@ -65,6 +65,7 @@ BEGIN_MESSAGE_MAP(CKEdit, CEdit)
     ON_MESSAGE(EM_UNDO, OnUndo)
     ON_MESSAGE(WM_UNDO, OnUndo)
     ON_MESSAGE(EM_CANUNDO, OnCanUndo)
+    ON_MESSAGE(WM_CONTEXTMENU, OnContextMenu)
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
 END_MESSAGE_MAP()
@@ -218,7 +219,9 @@ void CKEdit::OnPaint() {
             mask.TextOut(0, 0, pszText + nFrom, nTo - nFrom);
         };
         int p = nFirst;
-        if (m_bFocused && m_text.HasSelection()) {
+        // With ES_NOHIDESEL the selection shows also without the focus, as in the platform's edit.
+        const bool bShowSel = m_bFocused || (GetStyle() & ES_NOHIDESEL) != 0;
+        if (bShowSel && m_text.HasSelection()) {
             if (p < m_text.SelStart()) {
                 run(p, m_text.SelStart(), false);
                 p = m_text.SelStart();
@@ -407,3 +410,8 @@ LRESULT CKEdit::OnUndo(WPARAM, LPARAM) {
 }
 
 LRESULT CKEdit::OnCanUndo(WPARAM, LPARAM) { return m_text.CanUndo() ? 1 : 0; }
+
+// The plain default: a child passes the request on to its parent.
+LRESULT CKEdit::OnContextMenu(WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcA(m_hWnd, WM_CONTEXTMENU, wParam, lParam);
+}

@@ -9,7 +9,9 @@
 // (margins, the font); its own text is never used: WM_GETTEXT, WM_GETTEXTLENGTH, WM_SETTEXT,
 // EM_GETSEL and EM_SETSEL are answered from this class's text. The parent gets EN_SETFOCUS,
 // EN_KILLFOCUS, EN_UPDATE (before the repaint of a change), EN_CHANGE (after it) and
-// EN_CURSORMOVE when the cursor or the selection moved without a change.
+// EN_CURSORMOVE when the cursor or the selection moved without a change. The selection shows
+// while the control has the focus, and always with ES_NOHIDESEL. The platform's context menu,
+// which would work on the platform's own text, is not offered: WM_CONTEXTMENU goes to the parent.
 class KELM_API CKEdit : public CEdit {
     DECLARE_DYNAMIC(CKEdit)
 public:
@@ -77,6 +79,7 @@ protected:
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCanUndo(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
     DECLARE_MESSAGE_MAP()

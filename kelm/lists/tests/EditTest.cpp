@@ -218,6 +218,13 @@ TEST(Edit, MouseSelects) {
     kt::SendMouse(h.edit.m_hWnd, WM_MOUSEMOVE, xAfter(12) + 1, y);
     EXPECT_EQ(h.edit.GetSel(), (DWORD)MAKELONG(2, 9));
     EXPECT_EQ(h.edit.GetCursorPos(), 2);
+
+    // A right click offers no menu of the platform's (it would work on the platform's own text):
+    // the parent is asked instead.
+    h.spy.Watch(WM_CONTEXTMENU);
+    kt::SendMouse(h.edit.m_hWnd, WM_RBUTTONDOWN, 5, y, MK_RBUTTON);
+    kt::SendMouse(h.edit.m_hWnd, WM_RBUTTONUP, 5, y);
+    EXPECT_EQ(h.spy.Count(WM_CONTEXTMENU), 1);
 }
 
 // Unfocused, the text shows in the paper pattern on the ink pattern; focused, the ink is in
@@ -250,6 +257,15 @@ TEST(Edit, ColoursByState) {
     h.edit.SendMessage(WM_MOUSELEAVE);
     p = Paint(h.edit);
     EXPECT_EQ(p.Count(kPaperHigh), 0);
+
+    // Without the focus the selection shows only with ES_NOHIDESEL, its text in the ink pattern.
+    h.spy.SetFocus();
+    h.edit.SendMessage(EM_SETSEL, 0, -1);
+    EXPECT_LT(Paint(h.edit).Count(kPaperPattern), nTextPixels * 2);
+    h.edit.ModifyStyle(0, ES_NOHIDESEL);
+    p = Paint(h.edit);
+    EXPECT_GT(p.Count(kPaperPattern), nTextPixels * 3);
+    EXPECT_EQ(Colours(p, rc), (std::set<COLORREF>{kInkPattern, kPaperPattern}));
 }
 
 }  // namespace
