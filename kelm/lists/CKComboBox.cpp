@@ -289,6 +289,11 @@ LRESULT CKComboBox::PassToList(WPARAM wParam, LPARAM lParam) {
     const Forward* f = FindForward(GetCurrentMessage()->message);
     if (f == NULL || m_pList == NULL || !::IsWindow(m_pList->m_hWnd)) return CB_ERR;
     if (f->nCombo == CB_GETLBTEXT && lParam == 0) return CB_ERR;  // no buffer to write to
+    // A search starts after an item or, at -1, at the beginning; the platform's list box reads
+    // before its items for a start below -1.
+    if ((f->nCombo == CB_FINDSTRING || f->nCombo == CB_FINDSTRINGEXACT || f->nCombo == CB_SELECTSTRING) &&
+        (int)wParam < -1)
+        return CB_ERR;
     const HWND hList = m_pList->m_hWnd;
     const bool bClosed = !IsOpen();
     if (f->nCombo == CB_SETCURSEL && bClosed) m_nCurSel = (int)wParam;

@@ -45,7 +45,8 @@ public:
     void DrawMask(CDC* pDC, CDC* pMaskDC, CRect rc, int nState);
     // Opens the list and returns when it has closed.
     void OpenList();
-    // The current CB_ message, forwarded to the list as its LB_ counterpart; CB_ERR without a list.
+    // The current CB_ message, forwarded to the list as its LB_ counterpart; CB_ERR without a list,
+    // for CB_GETLBTEXT without a buffer and for a search that would start before the first item.
     LRESULT PassToList(WPARAM wParam, LPARAM lParam);
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);

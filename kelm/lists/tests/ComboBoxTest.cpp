@@ -166,6 +166,8 @@ TEST(ComboBox, SelectionClosedAndOpen) {
     EXPECT_EQ(c.GetLBText(c.GetCurSel(), text), 5);
     EXPECT_STREQ(text, "three");
     EXPECT_EQ(c.SendMessage(CB_GETLBTEXT, 0, 0), CB_ERR) << "no buffer";
+    EXPECT_EQ(c.FindStringExact(-5, "two"), CB_ERR) << "a start before the list";
+    EXPECT_EQ(c.FindStringExact(-1, "two"), 1);
 
     Script s(&c, {{60,
                    [&] {
