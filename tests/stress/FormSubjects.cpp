@@ -108,6 +108,7 @@ void SendCombo(CWnd* p, UINT msg, std::mt19937& rng) {
         if (Rand(rng, 0, 9) == 0) c->ResetContent();
         break;
     case CB_SELECTSTRING: c->SelectString(i, kTexts[Rand(rng, 0, 4)]); break;
+    case CB_FINDSTRINGEXACT: c->FindStringExact(i, kTexts[Rand(rng, 0, 4)]); break;
     case CB_GETLBTEXT: {
         char buf[128];
         if (c->GetLBTextLen(i) < (int)sizeof buf) c->GetLBText(i, buf);
