@@ -127,6 +127,22 @@ static bool SaveScreenshot(CWnd* pWnd, const std::string& path) {
     return ok;
 }
 
+namespace {
+// The screenshot of the page being driven: where it goes, and whether the script took it.
+std::string g_shotPath;
+bool g_bShotTaken = false;
+int g_nShotFailures = 0;
+}  // namespace
+
+void DemoScreenshotNow(CWnd* pPage) {
+    if (g_shotPath.empty() || g_bShotTaken) return;
+    g_bShotTaken = true;
+    if (!SaveScreenshot(pPage, g_shotPath)) {
+        std::printf("demo: cannot write %s\n", g_shotPath.c_str());
+        ++g_nShotFailures;
+    }
+}
+
 class CDemoApp : public CWinApp {
 public:
     CDemoApp() : CWinApp("Kelm demo") {}
@@ -169,18 +185,18 @@ BOOL CDemoApp::InitInstance() {
         }
         pFrame->UpdateWindow();
         DemoPump(200);
+        g_shotPath = shots + "\\" + page.name + ".bmp";
+        g_bShotTaken = false;
         if (page.drive != NULL) page.drive(pWnd);
         DemoPump(100);
-        std::string path = shots + "\\" + page.name + ".bmp";
-        if (!SaveScreenshot(pWnd, path)) {
-            std::printf("demo: cannot write %s\n", path.c_str());
-            ++failures;
-        }
+        DemoScreenshotNow(pWnd);
+        g_shotPath.clear();
     }
     // The frame itself, around one page.
     pFrame->ShowPage(nFramePage);
     failures += pFrame->WriteScreenshots(shots);
     std::fflush(stdout);
+    failures += g_nShotFailures;
     ::ExitProcess(failures == 0 ? 0 : 1);
     return FALSE;
 }

@@ -31,3 +31,6 @@ void DemoPump(DWORD ms);
 // Moves the real cursor to a point of a window's client area (absolute SendInput).
 void DemoMoveCursor(CWnd* pWnd, int x, int y);
 void DemoClick(CWnd* pWnd, int x, int y, bool bLeft = true);
+// In the headless run, writes the page's screenshot now instead of after its script: for a script
+// that shows something only while a modal loop runs (an open combo box). Does nothing otherwise.
+void DemoScreenshotNow(CWnd* pPage);

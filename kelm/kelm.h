@@ -31,3 +31,7 @@
 #include <kelm/frames/CKSplitterWnd.h>
 #include <kelm/tree/CKTreeBox.h>
 #include <kelm/tree/CKTreeBoxWithOutCheckBoxes.h>
+#include <kelm/lists/CKComboBox.h>
+#include <kelm/lists/CKComboLCont.h>
+#include <kelm/lists/EditText.h>
+#include <kelm/lists/CKEdit.h>

@@ -878,6 +878,102 @@ private:
     }
 };
 
+// A combo box over the platform's COMBOBOX class.
+class AFX_API CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
+public:
+    CComboBox() {}
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // General operations
+    int GetCount() const { return (int)Send(CB_GETCOUNT); }
+    int GetCurSel() const { return (int)Send(CB_GETCURSEL); }
+    int SetCurSel(int nSelect) { return (int)Send(CB_SETCURSEL, (WPARAM)nSelect); }
+    DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)Send(CB_GETITEMDATA, (WPARAM)nIndex); }
+    int SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)Send(CB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwItemData); }
+    void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, (DWORD_PTR)pData); }
+    int GetLBText(int nIndex, LPSTR lpszText) const { return (int)Send(CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)lpszText); }
+    // The item's text; empty for an index the combo box does not have.
+    void GetLBText(int nIndex, CString& rString) const;
+    int GetLBTextLen(int nIndex) const { return (int)Send(CB_GETLBTEXTLEN, (WPARAM)nIndex); }
+    int GetTopIndex() const { return (int)Send(CB_GETTOPINDEX); }
+    int SetTopIndex(int nIndex) { return (int)Send(CB_SETTOPINDEX, (WPARAM)nIndex); }
+    UINT GetHorizontalExtent() const { return (UINT)Send(CB_GETHORIZONTALEXTENT); }
+    void SetHorizontalExtent(UINT nExtent) { Send(CB_SETHORIZONTALEXTENT, nExtent); }
+    int InitStorage(int nItems, UINT nBytes) { return (int)Send(CB_INITSTORAGE, (WPARAM)nItems, nBytes); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)Send(CB_SETITEMHEIGHT, (WPARAM)nIndex, MAKELONG(cyItemHeight, 0)); }
+    int GetItemHeight(int nIndex) const { return (int)Send(CB_GETITEMHEIGHT, (WPARAM)nIndex); }
+    void ShowDropDown(BOOL bShowIt = TRUE) { Send(CB_SHOWDROPDOWN, bShowIt); }
+    BOOL GetDroppedState() const { return (BOOL)Send(CB_GETDROPPEDSTATE); }
+
+    // Strings
+    int AddString(LPCSTR lpszString) { return (int)Send(CB_ADDSTRING, 0, (LPARAM)lpszString); }
+    int DeleteString(UINT nIndex) { return (int)Send(CB_DELETESTRING, nIndex); }
+    int InsertString(int nIndex, LPCSTR lpszString) { return (int)Send(CB_INSERTSTRING, (WPARAM)nIndex, (LPARAM)lpszString); }
+    void ResetContent() { Send(CB_RESETCONTENT); }
+    int FindString(int nStartAfter, LPCSTR lpszString) const { return (int)Send(CB_FINDSTRING, (WPARAM)nStartAfter, (LPARAM)lpszString); }
+    int FindStringExact(int nIndexStart, LPCSTR lpszFind) const { return (int)Send(CB_FINDSTRINGEXACT, (WPARAM)nIndexStart, (LPARAM)lpszFind); }
+    int SelectString(int nStartAfter, LPCSTR lpszString) { return (int)Send(CB_SELECTSTRING, (WPARAM)nStartAfter, (LPARAM)lpszString); }
+
+    // Owner-draw overridables, reached through the parent's reflection; the defaults do nothing
+    // (CompareItem: 0).
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+private:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+};
+
+// An edit control over the platform's EDIT class.
+class AFX_API CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
+public:
+    CEdit() {}
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    BOOL CanUndo() const { return (BOOL)Send(EM_CANUNDO); }
+    BOOL Undo() { return (BOOL)Send(EM_UNDO); }
+    void EmptyUndoBuffer() { Send(EM_EMPTYUNDOBUFFER); }
+    BOOL GetModify() const { return (BOOL)Send(EM_GETMODIFY); }
+    void SetModify(BOOL bModified = TRUE) { Send(EM_SETMODIFY, bModified); }
+    // Start in the low word, end in the high word.
+    DWORD GetSel() const { return (DWORD)Send(EM_GETSEL); }
+    void GetSel(int& nStartChar, int& nEndChar) const { Send(EM_GETSEL, (WPARAM)&nStartChar, (LPARAM)&nEndChar); }
+    void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE) {
+        Send(EM_SETSEL, LOWORD(dwSelection), HIWORD(dwSelection));
+        if (!bNoScroll) Send(EM_SCROLLCARET);
+    }
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE) {
+        Send(EM_SETSEL, (WPARAM)nStartChar, nEndChar);
+        if (!bNoScroll) Send(EM_SCROLLCARET);
+    }
+    void ReplaceSel(LPCSTR lpszNewText, BOOL bCanUndo = FALSE) { Send(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText); }
+    void LimitText(int nChars = 0) { Send(EM_LIMITTEXT, (WPARAM)nChars); }
+    UINT GetLimitText() const { return (UINT)Send(EM_GETLIMITTEXT); }
+    void SetLimitText(UINT nMax) { Send(EM_SETLIMITTEXT, nMax); }
+    void SetMargins(UINT nLeft, UINT nRight) { Send(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight)); }
+    // Left margin in the low word, right margin in the high word.
+    DWORD GetMargins() const { return (DWORD)Send(EM_GETMARGINS); }
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return (BOOL)Send(EM_SETREADONLY, bReadOnly); }
+    void Clear() { Send(WM_CLEAR); }
+    void Copy() { Send(WM_COPY); }
+    void Cut() { Send(WM_CUT); }
+    void Paste() { Send(WM_PASTE); }
+
+private:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+};
+
 // ---------------------------------------------------------------------------------------------
 // Threads, modules and the application
 
@@ -953,6 +1049,13 @@ struct AFX_API AFX_MODULE_STATE {
 
 AFX_API AFX_MODULE_STATE* AFXAPI AfxGetModuleState();
 AFX_API CWinApp* AFXAPI AfxGetApp();
+// The CWinThread object of the calling thread: the one AfxBeginThread started it with, the
+// application on the application's thread, else NULL (a host without a CWinApp).
+AFX_API CWinThread* AFXAPI AfxGetThread();
+// One turn of the thread's message pump: the thread object's PumpMessage when there is one,
+// else the same steps without it (get, PreTranslateMessage from the target window up through
+// its parents, translate, dispatch). FALSE when the message retrieved is WM_QUIT.
+AFX_API BOOL AFXAPI AfxPumpMessage();
 AFX_API CWnd* AFXAPI AfxGetMainWnd();
 AFX_API HINSTANCE AFXAPI AfxGetInstanceHandle();
 AFX_API HINSTANCE AFXAPI AfxGetResourceHandle();

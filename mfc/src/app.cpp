@@ -195,13 +195,20 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
 BOOL CWinThread::InitInstance() { return FALSE; }
 int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
 
-BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
-    HWND hWndStop = m_pMainWnd != NULL ? m_pMainWnd->m_hWnd : NULL;
+namespace {
+// PreTranslateMessage of the message's window and its parents, up to hWndStop; a window without
+// an object of its own starts the walk at its nearest ancestor that has one.
+BOOL WalkPreTranslate(HWND hWndStop, MSG* pMsg) {
     CWnd* pWnd = CWnd::FromHandlePermanent(pMsg->hwnd);
     if (pWnd == NULL) {
         for (HWND h = pMsg->hwnd; h != NULL && pWnd == NULL; h = ::GetParent(h)) pWnd = CWnd::FromHandlePermanent(h);
     }
     return pWnd != NULL && pWnd->WalkPreTranslateTree(hWndStop, pMsg);
+}
+}  // namespace
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg) {
+    return WalkPreTranslate(m_pMainWnd != NULL ? m_pMainWnd->m_hWnd : NULL, pMsg);
 }
 
 BOOL CWinThread::PumpMessage() {
@@ -209,6 +216,25 @@ BOOL CWinThread::PumpMessage() {
     if (!PreTranslateMessage(&m_msgCur)) {
         ::TranslateMessage(&m_msgCur);
         ::DispatchMessageA(&m_msgCur);
+    }
+    return TRUE;
+}
+
+CWinThread* AFXAPI AfxGetThread() {
+    if (t_pThread != NULL) return t_pThread;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL && pApp->m_nThreadID == ::GetCurrentThreadId()) return pApp;
+    return NULL;
+}
+
+BOOL AFXAPI AfxPumpMessage() {
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != NULL) return pThread->PumpMessage();
+    MSG msg;
+    if (!::GetMessageA(&msg, NULL, 0, 0)) return FALSE;
+    if (!WalkPreTranslate(NULL, &msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
     }
     return TRUE;
 }

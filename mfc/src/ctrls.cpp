@@ -78,3 +78,42 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     if (pResult != NULL) *pResult = lResult;
     return TRUE;
 }
+
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+IMPLEMENT_DYNAMIC(CEdit, CWnd)
+
+BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create("COMBOBOX", NULL, dwStyle, rect, pParentWnd, nID);
+}
+
+void CComboBox::GetLBText(int nIndex, CString& rString) const {
+    const int nLen = GetLBTextLen(nIndex);
+    if (nLen <= 0) {  // empty, or CB_ERR: no such item
+        rString.Empty();
+        return;
+    }
+    const int nGot = GetLBText(nIndex, rString.GetBufferSetLength(nLen));
+    rString.ReleaseBuffer(nGot < 0 ? 0 : nGot);
+}
+
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+
+BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    LRESULT lResult = TRUE;
+    switch (message) {
+    case WM_DRAWITEM: DrawItem((LPDRAWITEMSTRUCT)lParam); break;
+    case WM_MEASUREITEM: MeasureItem((LPMEASUREITEMSTRUCT)lParam); break;
+    case WM_COMPAREITEM: lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam); break;
+    case WM_DELETEITEM: DeleteItem((LPDELETEITEMSTRUCT)lParam); break;
+    default: return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    if (pResult != NULL) *pResult = lResult;
+    return TRUE;
+}
+
+BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create("EDIT", NULL, dwStyle, rect, pParentWnd, nID);
+}

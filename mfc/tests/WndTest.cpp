@@ -303,3 +303,41 @@ TEST(AfxWnd, ToolTipTextOfAnyLengthComesWhole) {
     tip.DestroyWindow();
     host.DestroyWindow();
 }
+
+// A host of an extension library may have no CWinApp: the pump still pretranslates from the
+// target up, dispatches the rest and reports WM_QUIT.
+TEST(AfxWnd, PumpMessageWithoutAnApplication) {
+    struct CCounter : public CWnd {
+        int pretranslated = 0, dispatched = 0;
+        BOOL PreTranslateMessage(MSG* pMsg) override { return pMsg->message == WM_KEYDOWN && ++pretranslated; }
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_KEYDOWN || message == WM_USER + 5) ++dispatched;
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } top;
+    ASSERT_EQ(AfxGetApp(), nullptr);
+    EXPECT_EQ(AfxGetThread(), nullptr);
+    ASSERT_TRUE(top.CreateEx(0, AfxRegisterWndClass(0), "p", WS_OVERLAPPED, 0, 0, 80, 60, NULL, NULL));
+    HWND hChild = ::CreateWindowExA(0, "STATIC", "c", WS_CHILD, 0, 0, 10, 10, top.m_hWnd, NULL, NULL, NULL);
+    kt::PumpPending();
+    ::PostMessageA(hChild, WM_KEYDOWN, 'A', 0);
+    ::PostMessageA(top.m_hWnd, WM_USER + 5, 0, 0);
+    EXPECT_TRUE(AfxPumpMessage());
+    EXPECT_TRUE(AfxPumpMessage());
+    EXPECT_EQ(top.pretranslated, 1);
+    EXPECT_EQ(top.dispatched, 1) << "the key was eaten, the other message dispatched";
+    ::PostQuitMessage(3);
+    EXPECT_FALSE(AfxPumpMessage());
+    top.DestroyWindow();
+
+    // A thread started by AfxBeginThread finds its own object.
+    static CWinThread* s_seen = nullptr;
+    CWinThread* pThread = AfxBeginThread([](LPVOID) -> UINT { s_seen = AfxGetThread(); return 0; }, nullptr,
+                                         THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(pThread, nullptr);
+    pThread->m_bAutoDelete = FALSE;
+    pThread->ResumeThread();
+    ASSERT_EQ(::WaitForSingleObject(pThread->m_hThread, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(s_seen, pThread);
+    delete pThread;
+}
