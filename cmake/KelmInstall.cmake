@@ -3,17 +3,18 @@
 include(CMakePackageConfigHelpers)
 
 install(FILES ${KELM_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Headers form the component "headers" (scripts/docs.sh installs them alone).
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/mfc/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-        FILES_MATCHING PATTERN "*.h")
+        COMPONENT headers FILES_MATCHING PATTERN "*.h")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/kelm/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/kelm
-        FILES_MATCHING PATTERN "*.h" PATTERN "tests" EXCLUDE PATTERN "res" EXCLUDE)
+        COMPONENT headers FILES_MATCHING PATTERN "*.h" PATTERN "tests" EXCLUDE PATTERN "res" EXCLUDE)
 # Tapkey's public interface is T_morse alone; its other headers stay inside the library.
 install(FILES ${PROJECT_SOURCE_DIR}/tapkey/tapkey.h ${PROJECT_SOURCE_DIR}/tapkey/TapkeyDefs.h
               ${PROJECT_SOURCE_DIR}/tapkey/T_morse.h ${PROJECT_SOURCE_DIR}/tapkey/Tablica_kodow.h
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tapkey)
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tapkey COMPONENT headers)
 foreach(dir sonet glyphor)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-          FILES_MATCHING PATTERN "*.h")
+          COMPONENT headers FILES_MATCHING PATTERN "*.h")
 endforeach()
 
 install(TARGETS AfxLite Sonet Glyphor Kelm EXPORT KelmTargets

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12, as root or with sudo) and prepares a Wine prefix for each
-# architecture named (i686, x86_64; default: those this machine can run).
+# architecture named (i686, x86_64; default: those this machine can run). --packages: the packages only.
 # Idempotent: a second run only checks.
 set -euo pipefail
 source "$(dirname "$0")/env.sh"
@@ -12,7 +12,7 @@ SUDO=""
 need=()
 for p in g++-mingw-w64-i686-posix binutils-mingw-w64-i686 g++-mingw-w64-x86-64-posix \
          binutils-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb xauth cmake make \
-         googletest fonts-wine fonts-liberation imagemagick python3; do
+         googletest fonts-wine fonts-liberation imagemagick python3 doxygen; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -22,6 +22,7 @@ if [ ${#need[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
+[ "${1:-}" = "--packages" ] && exit 0
 archs=("$@")
 if [ ${#archs[@]} -eq 0 ]; then
   for a in i686 x86_64; do kelm_cannot_run "$a" >/dev/null || archs+=("$a"); done

@@ -12,23 +12,23 @@ public:
     CKStatic();
     virtual ~CKStatic();
 
-    // Formatted mode on or off. pParams is borrowed: it must stay valid while the control is in
-    // formatted mode (null: Glyphor's default record). Nothing is repainted.
+    /// Formatted mode on or off. pParams is borrowed: it must stay valid while the control is in
+    /// formatted mode (null: Glyphor's default record). Nothing is repainted.
     void SetHtmlMode(bool bHtml, FormatTextParams* pParams);
 
-    // Copies min(nBufferSize - 1, nLength) characters of pszText into pszBuffer and terminates
-    // them; returns the number copied. Nothing is written for a null or empty buffer.
+    /// Copies min(nBufferSize - 1, nLength) characters of pszText into pszBuffer and terminates
+    /// them; returns the number copied. Nothing is written for a null or empty buffer.
     static int CopyTextToBuffer(LPCSTR pszText, int nLength, LPSTR pszBuffer, size_t nBufferSize);
 
-    // Paper letters cut out of an ink block instead of ink letters on paper. The control only
-    // reads it: set it before the control paints (and invalidate to see a change).
+    /// Paper letters cut out of an ink block instead of ink letters on paper. The control only
+    /// reads it: set it before the control paints (and invalidate to see a change).
     bool m_bInverse;
 
 protected:
-    CString m_strText;                 // the control's own copy of its text
-    bool m_bHtml;                      // formatted mode
-    FormatTextParams* m_pFormatParams; // layout parameters of formatted mode; borrowed
-    bool m_bOwnText;                   // m_strText is the text (set by WM_CREATE and WM_SETTEXT)
+    CString m_strText;                 ///< the control's own copy of its text
+    bool m_bHtml;                      ///< formatted mode
+    FormatTextParams* m_pFormatParams; ///< layout parameters of formatted mode; borrowed
+    bool m_bOwnText;                   ///< m_strText is the text (set by WM_CREATE and WM_SETTEXT)
 
     afx_msg void OnPaint();
     afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);

@@ -7,15 +7,15 @@
 
 class KELM_API CKSplitterWnd : public CSplitterWnd {
 public:
-    // Bars and gaps of 5 pixels, no border share, no border; tracking allowed.
+    /// Bars and gaps of 5 pixels, no border share, no border; tracking allowed.
     CKSplitterWnd();
     virtual ~CKSplitterWnd();
 
-    // Bars, boxes and crossings in the look; borders not at all; a null DC invalidates rect.
+    /// Bars, boxes and crossings in the look; borders not at all; a null DC invalidates rect.
     virtual void OnDrawSplitter(CDC* pDC, ESplitType nType, const CRect& rect);
     virtual void OnInvertTracker(const CRect& rect);
 
-    // While tracking is not allowed nothing is hit: no split cursor, no tracking, no split.
+    /// While tracking is not allowed nothing is hit: no split cursor, no tracking, no split.
     void AllowTracking(bool bAllow) { m_bAllowTracking = bAllow; }
     bool IsTrackingAllowed() const { return m_bAllowTracking; }
 

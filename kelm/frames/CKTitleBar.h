@@ -16,32 +16,32 @@ public:
     CKTitleBar();
     virtual ~CKTitleBar();
 
-    // A child of the frame at (0, 0, 32760, 22) named "Pasek tytułowy", with bar style dwStyle;
-    // the window shows only when the frame has a caption (WS_CAPTION).
+    /// A child of the frame at (0, 0, 32760, 22) named "Pasek tytułowy", with bar style dwStyle;
+    /// the window shows only when the frame has a caption (WS_CAPTION).
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
-    // Paints the bitmap nIDBitmap (looked up from the current resource module on, the host's
-    // own first) instead of the title: white is paper, any other colour ink. Replaces and frees
-    // the previous picture; throws the library's texts when the bitmap cannot be loaded (the
-    // previous picture stays then).
+    /// Paints the bitmap nIDBitmap (looked up from the current resource module on, the host's
+    /// own first) instead of the title: white is paper, any other colour ink. Replaces and frees
+    /// the previous picture; throws the library's texts when the bitmap cannot be loaded (the
+    /// previous picture stays then).
     void SetMaskAsTitle(UINT nIDBitmap);
 
-    // 10000 wide, as high as the title picture or 22 pixels.
+    /// 10000 wide, as high as the title picture or 22 pixels.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
-    // The buttons' commands become the frame's system commands.
+    /// The buttons' commands become the frame's system commands.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
 
-    bool m_bActive;  // the frame is active: the title is painted in the shadow role, else the pattern
+    bool m_bActive;  ///< the frame is active: the title is painted in the shadow role, else the pattern
 
 protected:
     CKMaskButton m_btnMinimize;
     CKMaskButton m_btnMaximize;
     CKMaskButton m_btnClose;
-    bool m_bMaximized;         // the frame's zoom state when last checked
-    CKBitmapDC* m_pTitleMask;  // owned; null without a picture
-    HFONT m_hFont;             // the font of the title text (WM_SETFONT), not owned
+    bool m_bMaximized;         ///< the frame's zoom state when last checked
+    CKBitmapDC* m_pTitleMask;  ///< owned; null without a picture
+    HFONT m_hFont;             ///< the font of the title text (WM_SETFONT), not owned
 
-    // Loads the maximize button's masks for the zoom state, with Kelm's module as the resource module.
+    /// Loads the maximize button's masks for the zoom state, with Kelm's module as the resource module.
     void LoadMaximizeMasks();
     CToolTipCtrl* FrameToolTip();
 

@@ -7,71 +7,71 @@
 class CKListBox;
 class CKComboLCont;
 
-// The combo box owns no items: the application creates a CKListBox (hidden, owner-drawn, with
-// LBS_HASSTRINGS for the face to show its strings), fills it directly or through the CB_
-// messages, which the combo box forwards to it, and hands it over with SetList.
-//
-// The window behaves as a plain window that happens to have the combo box class: every message
-// this class does not handle goes to the plain default window procedure.
-//
-// Opening (a click, any key but Esc while it has the focus, CB_SHOWDROPDOWN) sends CBN_DROPDOWN,
-// moves the list into its container above the control (below it without m_bOpenUp) and runs a
-// modal loop until the list closes: Enter, Ctrl+Z, a button-up in the list or a change of the
-// application's activation accept the list's selection; Esc, a left click elsewhere (swallowed)
-// or WM_QUIT (posted again afterwards) restore the committed one. Then CBN_SELCHANGE when the
-// committed selection changed, and CBN_CLOSEUP. The loop waits for messages while there are none,
-// and ends when the combo box, its list or its host goes away while it runs.
+/// The combo box owns no items: the application creates a CKListBox (hidden, owner-drawn, with
+/// LBS_HASSTRINGS for the face to show its strings), fills it directly or through the CB_
+/// messages, which the combo box forwards to it, and hands it over with SetList.
+///
+/// The window behaves as a plain window that happens to have the combo box class: every message
+/// this class does not handle goes to the plain default window procedure.
+///
+/// Opening (a click, any key but Esc while it has the focus, CB_SHOWDROPDOWN) sends CBN_DROPDOWN,
+/// moves the list into its container above the control (below it without m_bOpenUp) and runs a
+/// modal loop until the list closes: Enter, Ctrl+Z, a button-up in the list or a change of the
+/// application's activation accept the list's selection; Esc, a left click elsewhere (swallowed)
+/// or WM_QUIT (posted again afterwards) restore the committed one. Then CBN_SELCHANGE when the
+/// committed selection changed, and CBN_CLOSEUP. The loop waits for messages while there are none,
+/// and ends when the combo box, its list or its host goes away while it runs.
 class KELM_API CKComboBox : public CComboBox {
     DECLARE_DYNAMIC(CKComboBox)
 public:
     CKComboBox();
     virtual ~CKComboBox();
 
-    // The drop-down list; with bDelete the combo box deletes it in its destructor.
+    /// The drop-down list; with bDelete the combo box deletes it in its destructor.
     void SetList(CKListBox* pList, bool bDelete);
     CKListBox* GetList() const { return m_pList; }
-    // The container, made at the first opening (null before).
+    /// The container, made at the first opening (null before).
     CKComboLCont* GetContainer() const { return m_pCont; }
-    // The list is open: the container exists and is shown.
+    /// The list is open: the container exists and is shown.
     bool IsOpen() const;
-    // The committed selection shown on the face, -1 none.
+    /// The committed selection shown on the face, -1 none.
     int CommittedSel() const { return m_nCurSel; }
 
-    // Draws the face's mask: text and arrow in paper on ink.
+    /// Draws the face's mask: text and arrow in paper on ink.
     virtual void DrawCombo(CDC* pMaskDC, CRect rc);
-    // Draws the arrow into the rightmost 16 pixels of rc, which loses them and one more.
+    /// Draws the arrow into the rightmost 16 pixels of rc, which loses them and one more.
     void DrawArrow(CDC* pMaskDC, CRect& rc, bool bPressed);
-    // Paints the face's mask into pDC by state (0x10 highlighted, 0x02 disabled).
+    /// Paints the face's mask into pDC by state (0x10 highlighted, 0x02 disabled).
     void DrawMask(CDC* pDC, CDC* pMaskDC, CRect rc, int nState);
-    // Opens the list and returns when it has closed.
+    /// Opens the list and returns when it has closed.
     void OpenList();
-    // The current CB_ message, forwarded to the list as its LB_ counterpart; CB_ERR without a list,
-    // for CB_GETLBTEXT without a buffer and for a search that would start before the first item.
+    /// The current CB_ message, forwarded to the list as its LB_ counterpart; CB_ERR without a list,
+    /// for CB_GETLBTEXT without a buffer and for a search that would start before the first item.
     LRESULT PassToList(WPARAM wParam, LPARAM lParam);
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    bool m_bOpenUp;  // the list opens above the control (and the arrow points up)
+    bool m_bOpenUp;  ///< the list opens above the control (and the arrow points up)
 
 protected:
     enum { nArrowWidth = 16 };
     enum EClose { closeAccept, closeCancel };
 
-    // Hides the container; a cancel selects the committed item in the list again. The combo box
-    // gets the focus back.
+    /// Hides the container; a cancel selects the committed item in the list again. The combo box
+    /// gets the focus back.
     void CloseList(EClose how);
     void NotifyParent(UINT nCode);
 
-    int m_nCurSel;        // the committed selection, -1 none
-    bool m_bHot;          // the pointer is over the control
-    bool m_bPressed;      // the left button went down on the control and has not come up on it
-    bool m_bFocused;      // the control has the focus
-    CKListBox* m_pList;   // the drop-down list
-    bool m_bDeleteList;   // the destructor deletes m_pList
-    CKComboLCont* m_pCont;  // the list's container, owned
-    HFONT m_hFont;        // WM_SETFONT's font, for the face's text
-    bool* m_pbGone;       // set while the list is open: becomes true when the control goes away
+    int m_nCurSel;        ///< the committed selection, -1 none
+    bool m_bHot;          ///< the pointer is over the control
+    bool m_bPressed;      ///< the left button went down on the control and has not come up on it
+    bool m_bFocused;      ///< the control has the focus
+    CKListBox* m_pList;   ///< the drop-down list
+    bool m_bDeleteList;   ///< the destructor deletes m_pList
+    CKComboLCont* m_pCont;  ///< the list's container, owned
+    HFONT m_hFont;        ///< WM_SETFONT's font, for the face's text
+    bool* m_pbGone;       ///< set while the list is open: becomes true when the control goes away
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);

@@ -6,63 +6,63 @@
 #include <kelm/KelmDefs.h>
 #include <kelm/lists/CListBoxEx.h>
 
-// Created with LBS_OWNERDRAWFIXED, with or without LBS_HASSTRINGS (without it every item's data
-// points at its zero-terminated text, owned by the application; a null pointer shows nothing).
-//
-// Painting never erases: the platform list box's own painting draws the rows through DrawItem,
-// and PostPaint fills the strip below the last row in the ink pattern. A row the platform draws
-// outside WM_PAINT after the list has scrolled becomes one full repaint instead.
-//
-// Row text is drawn in the mask's default font; the window's font decides the row height.
+/// Created with LBS_OWNERDRAWFIXED, with or without LBS_HASSTRINGS (without it every item's data
+/// points at its zero-terminated text, owned by the application; a null pointer shows nothing).
+///
+/// Painting never erases: the platform list box's own painting draws the rows through DrawItem,
+/// and PostPaint fills the strip below the last row in the ink pattern. A row the platform draws
+/// outside WM_PAINT after the list has scrolled becomes one full repaint instead.
+///
+/// Row text is drawn in the mask's default font; the window's font decides the row height.
 class KELM_API CKListBox : public CListBoxEx {
     DECLARE_DYNAMIC(CKListBox)
 public:
     CKListBox();
     virtual ~CKListBox();
 
-    // The window's font; the stock system font when it has none. Never null.
+    /// The window's font; the stock system font when it has none. Never null.
     CFont* GetFont() const;
-    // The font's pixel height for row layout (KelmFontHeight); while painting, the height taken
-    // when the paint began.
+    /// The font's pixel height for row layout (KelmFontHeight); while painting, the height taken
+    /// when the paint began.
     int FontHeight() const;
-    // FontHeight + 4.
+    /// FontHeight + 4.
     int ItemHeight() const;
-    // The row whose rectangle holds pt (client coordinates), else -1.
+    /// The row whose rectangle holds pt (client coordinates), else -1.
     int Point2Index(CPoint pt) const;
 
-    // An external vertical scroll bar (null: none), not owned. Only while one is set does the
-    // list box take the skinned frame; the caller recomputes the frame (SWP_FRAMECHANGED).
+    /// An external vertical scroll bar (null: none), not owned. Only while one is set does the
+    /// list box take the skinned frame; the caller recomputes the frame (SWP_FRAMECHANGED).
     void SetScroll(CScrollBar* pScrollBar);
-    // SB_VERT: the external scroll bar (may be null); other bars: the platform's answer.
+    /// SB_VERT: the external scroll bar (may be null); other bars: the platform's answer.
     virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
-    // Draws what a row shows into pDC at rc's top-left in its current font and colours and
-    // returns its width: the item's string with LBS_HASSTRINGS, else the text its item data
-    // points at. The row painter and the text popup both go through it.
+    /// Draws what a row shows into pDC at rc's top-left in its current font and colours and
+    /// returns its width: the item's string with LBS_HASSTRINGS, else the text its item data
+    /// points at. The row painter and the text popup both go through it.
     virtual int DrawItemData(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* lpDrawItemStruct);
-    // Before and after the platform's painting of the rows.
+    /// Before and after the platform's painting of the rows.
     virtual void PrePaint();
     virtual void PostPaint();
 
 protected:
-    // Shows the popup over row nItem when its text does not fit the row, else hides it.
+    /// Shows the popup over row nItem when its text does not fit the row, else hides it.
     void UpdatePopup(int nItem, const CRect& rcClient, CPoint point);
     void HidePopup();
     void DestroyPopup();
 
-    BOOL m_bTracking;         // a WM_MOUSELEAVE is expected
-    int m_nPopupItem;         // row for which the popup was last evaluated, -1 none
-    HWND m_hPopupWnd;         // the text popup, made in OnCreate, destroyed with the list box
-    CScrollBar* m_pScrollBar; // external vertical scroll bar, not owned
-    bool m_bInPaint;          // OnPaint is running the platform's painting
-    bool m_bFillPending;      // the strip below the rows still has to be filled
-    int m_nPaintFontHeight;   // FontHeight measured when the current paint began
-    int m_nPaintedBottom;     // lowest bottom edge of the rows painted in this paint
-    int m_nTopIndex;          // top index seen at the last paint (-2 before the first)
-    CRect m_rcUpdate;         // update rectangle of the current paint
+    BOOL m_bTracking;         ///< a WM_MOUSELEAVE is expected
+    int m_nPopupItem;         ///< row for which the popup was last evaluated, -1 none
+    HWND m_hPopupWnd;         ///< the text popup, made in OnCreate, destroyed with the list box
+    CScrollBar* m_pScrollBar; ///< external vertical scroll bar, not owned
+    bool m_bInPaint;          ///< OnPaint is running the platform's painting
+    bool m_bFillPending;      ///< the strip below the rows still has to be filled
+    int m_nPaintFontHeight;   ///< FontHeight measured when the current paint began
+    int m_nPaintedBottom;     ///< lowest bottom edge of the rows painted in this paint
+    int m_nTopIndex;          ///< top index seen at the last paint (-2 before the first)
+    CRect m_rcUpdate;         ///< update rectangle of the current paint
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

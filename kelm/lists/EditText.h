@@ -6,15 +6,15 @@
 
 class KELM_API CKEditText {
 public:
-    // What a key did: nothing, moved the cursor or the selection, or changed the text.
+    /// What a key did: nothing, moved the cursor or the selection, or changed the text.
     enum EKeyKind { keyNone, keyMove, keyEdit };
-    // A key in two steps: Prepare moves the cursor, restores the text (Esc) or widens an empty
-    // selection to the character to remove (Backspace, Delete: bErase); the caller then removes
-    // the selection (OverrideSelection(0)) when bErase is set, and Finish sets the selection.
+    /// A key in two steps: Prepare moves the cursor, restores the text (Esc) or widens an empty
+    /// selection to the character to remove (Backspace, Delete: bErase); the caller then removes
+    /// the selection (OverrideSelection(0)) when bErase is set, and Finish sets the selection.
     struct KeyStep {
         EKeyKind kind;
         bool bErase;
-        bool bShiftSelects;  // Shift extends the selection from the anchor (not for erasing keys)
+        bool bShiftSelects;  ///< Shift extends the selection from the anchor (not for erasing keys)
         int nAnchor;
     };
 
@@ -30,51 +30,51 @@ public:
     int Anchor() const { return m_nAnchor; }
     bool HasSelection() const { return m_nSelStart < m_nSelEnd; }
 
-    // Text and undo text become pszText (null: empty); every position becomes 0.
+    /// Text and undo text become pszText (null: empty); every position becomes 0.
     void SetText(const char* pszText);
-    // Copies at most nSize - 1 characters and a terminating zero into pBuffer and returns how
-    // many characters it copied; 0 (nothing written) for a null buffer or a size below 1.
+    /// Copies at most nSize - 1 characters and a terminating zero into pBuffer and returns how
+    /// many characters it copied; 0 (nothing written) for a null buffer or a size below 1.
     int CopyText(char* pBuffer, int nSize) const;
-    // The undo text becomes the text.
+    /// The undo text becomes the text.
     void SaveUndo() { m_strUndo = m_strText; }
     bool CanUndo() const { return m_strText != m_strUndo; }
-    // The text becomes the undo text; every position becomes 0.
+    /// The text becomes the undo text; every position becomes 0.
     void Undo();
 
-    // Replaces the selection with c, or removes it when c is 0; the cursor follows the new
-    // character (or stands where the selection was) and the text scrolls back to its start.
+    /// Replaces the selection with c, or removes it when c is 0; the cursor follows the new
+    /// character (or stands where the selection was) and the text scrolls back to its start.
     void OverrideSelection(unsigned char c);
-    // Typing: a character from 0x20 up replaces the selection; false (nothing changed) for a
-    // control character.
+    /// Typing: a character from 0x20 up replaces the selection; false (nothing changed) for a
+    /// control character.
     bool Type(unsigned char c);
 
     KeyStep PrepareKey(UINT nVirtKey, bool bCtrl);
     void FinishKey(const KeyStep& step, bool bShift);
-    // Both steps, with this class's OverrideSelection.
+    /// Both steps, with this class's OverrideSelection.
     EKeyKind Key(UINT nVirtKey, bool bCtrl, bool bShift);
 
-    // EM_SETSEL: the start clamped into the text, a negative end meaning the end of the text, an
-    // end beyond it clamped; a start after the end swaps them. The cursor stays.
+    /// EM_SETSEL: the start clamped into the text, a negative end meaning the end of the text, an
+    /// end beyond it clamped; a start after the end swaps them. The cursor stays.
     void SetSel(int nStart, int nEnd);
-    // Cursor and an empty selection at nPos (clamped into the text); the first visible character
-    // goes back to the start when it lies after it.
+    /// Cursor and an empty selection at nPos (clamped into the text); the first visible character
+    /// goes back to the start when it lies after it.
     void SetCursorPos(int nPos);
-    // The first click into the control: everything selected, the cursor at the end.
+    /// The first click into the control: everything selected, the cursor at the end.
     void SelectAll();
-    // Focus gained: the undo text saved; the selection runs to the end of the text, from its
-    // start unless bKeepStart.
+    /// Focus gained: the undo text saved; the selection runs to the end of the text, from its
+    /// start unless bKeepStart.
     void OnFocus(bool bKeepStart);
-    // Selection start and end at the cursor.
+    /// Selection start and end at the cursor.
     void CollapseSelection() { m_nSelStart = m_nSelEnd = m_nCursor; }
-    // A mouse selection: it starts at the cursor, then spans from the anchor to the cursor.
+    /// A mouse selection: it starts at the cursor, then spans from the anchor to the cursor.
     void StartDrag();
     void SelectFromAnchor();
-    // The text scrolls: the first visible character becomes nFirst (clamped into the text).
+    /// The text scrolls: the first visible character becomes nFirst (clamped into the text).
     void SetFirstVisible(int nFirst);
-    // The cursor, placed from a click left of the text: one character back when it stands at the
-    // first visible character (the text scrolls by one), else onto it.
+    /// The cursor, placed from a click left of the text: one character back when it stands at the
+    /// first visible character (the text scrolls by one), else onto it.
     void StepBackFromLeftEdge();
-    // The cursor onto a character (clamped into the text), selection unchanged.
+    /// The cursor onto a character (clamped into the text), selection unchanged.
     void MoveCursor(int nPos) { m_nCursor = Clamp(nPos); }
 
 private:

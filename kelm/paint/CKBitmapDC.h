@@ -3,13 +3,13 @@
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 
-// A memory DC with its own bitmap selected. The object owns both: destroying it selects the
-// previous bitmap back, deletes the DC and then the bitmap. A constructor that fails throws
-// "Nie można utworzyć DC - brak zasobów?" or "Nie można utworzyć bitmapy - brak zasobów?"
-// after releasing what it had created.
+/// A memory DC with its own bitmap selected. The object owns both: destroying it selects the
+/// previous bitmap back, deletes the DC and then the bitmap. A constructor that fails throws
+/// "Nie można utworzyć DC - brak zasobów?" or "Nie można utworzyć bitmapy - brak zasobów?"
+/// after releasing what it had created.
 class KELM_API CKBitmapDC : public CDC {
 public:
-    // A colour bitmap compatible with pRefDC (null: the screen), width × height.
+    /// A colour bitmap compatible with pRefDC (null: the screen), width × height.
     CKBitmapDC(CDC* pRefDC, int nWidth, int nHeight);
     virtual ~CKBitmapDC();
 
@@ -17,24 +17,24 @@ public:
     CSize GetSize() const;
 
 protected:
-    // Creates the DC only; the derived constructor creates the bitmap and calls SelectOwned.
+    /// Creates the DC only; the derived constructor creates the bitmap and calls SelectOwned.
     explicit CKBitmapDC(CDC* pRefDC);
     void SelectOwned();
 
     BOOL m_bSelected;
     CBitmap m_bitmap;
-    // The bitmap the DC had before (the stock one), selected back at the end. A raw handle: an
-    // object would enter the framework's permanent map and be returned to other callers.
+    /// The bitmap the DC had before (the stock one), selected back at the end. A raw handle: an
+    /// object would enter the framework's permanent map and be returned to other callers.
     HGDIOBJ m_hOldBitmap;
 };
 
-// A one-bit bitmap (mask: black ink, white paper). Its initial contents are undefined.
+/// A one-bit bitmap (mask: black ink, white paper). Its initial contents are undefined.
 class KELM_API CKMonoBitmapDC : public CKBitmapDC {
 public:
     CKMonoBitmapDC(CDC* pRefDC, int nWidth, int nHeight);
 };
 
-// A bitmap resource from the current resource chain (AfxFindResourceHandle).
+/// A bitmap resource from the current resource chain (AfxFindResourceHandle).
 class KELM_API CKResBitmapDC : public CKBitmapDC {
 public:
     CKResBitmapDC(CDC* pRefDC, UINT nIDResource);

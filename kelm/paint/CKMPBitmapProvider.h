@@ -4,8 +4,8 @@
 #include <kelm/KelmDefs.h>
 #include <kelm/paint/CKBitmapDC.h>
 
-// Colour role of a painting call. Every query also names a set: ink (glyphs, text) or paper
-// (backgrounds).
+/// Colour role of a painting call. Every query also names a set: ink (glyphs, text) or paper
+/// (backgrounds).
 enum EColorType {
     ctBitmap = -1,    // the set's pattern bitmap; role 0 of the set when it has none
     ctBase = 0,       // plain ink / plain paper
@@ -16,35 +16,35 @@ enum EColorType {
 
 class CKMaskPainter;
 
-// One look: an ink and a paper pattern (borrowed, may be null) and four colours for each set,
-// serving the client area of its owner window and everything inside it. Constructing a provider
-// registers it; destroying it unregisters it. A default provider (bDefault) replaces the
-// built-in look for every window no registered provider covers.
-//
-// A pattern smaller than 64 × 64 is expanded, when the look first paints with it, to a tile of
-// whole copies at least that large, kept with the look, so that a paint costs a few blits
-// whatever the pattern's size. The tile follows the bitmap selected into the pattern DC; pixels
-// drawn into that bitmap afterwards are not seen.
+/// One look: an ink and a paper pattern (borrowed, may be null) and four colours for each set,
+/// serving the client area of its owner window and everything inside it. Constructing a provider
+/// registers it; destroying it unregisters it. A default provider (bDefault) replaces the
+/// built-in look for every window no registered provider covers.
+///
+/// A pattern smaller than 64 × 64 is expanded, when the look first paints with it, to a tile of
+/// whole copies at least that large, kept with the look, so that a paint costs a few blits
+/// whatever the pattern's size. The tile follows the bitmap selected into the pattern DC; pixels
+/// drawn into that bitmap afterwards are not seen.
 class KELM_API CKMPBitmapProvider {
 public:
-    // Six colours fill the eight slots: ink (c1, c2, c3, c5), paper (c4, c5, c6, c5).
+    /// Six colours fill the eight slots: ink (c1, c2, c3, c5), paper (c4, c5, c6, c5).
     CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC& inkPattern, DWORD c1, DWORD c2, DWORD c3,
                        CKBitmapDC& paperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault);
     CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC* pInkPattern, DWORD c1, DWORD c2, DWORD c3,
                        CKBitmapDC* pPaperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault);
     ~CKMPBitmapProvider();
-    // Copies all fields; the registry is not touched.
+    /// Copies all fields; the registry is not touched.
     CKMPBitmapProvider& operator=(const CKMPBitmapProvider& other);
 
-    // Reassigns the eight colour slots as the constructors do. Nothing is repainted.
+    /// Reassigns the eight colour slots as the constructors do. Nothing is repainted.
     void ChangeColors(DWORD c1, DWORD c2, DWORD c3, DWORD c4, DWORD c5, DWORD c6);
 
-    // The provider serving pWnd: the innermost registered window that is pWnd or contains it,
-    // else the default provider.
+    /// The provider serving pWnd: the innermost registered window that is pWnd or contains it,
+    /// else the default provider.
     static CKMPBitmapProvider* Lookup(CWnd* pWnd);
-    // The current default provider (the built-in look unless a default provider exists).
+    /// The current default provider (the built-in look unless a default provider exists).
     static CKMPBitmapProvider* GetDefault();
-    // Registered providers, in lookup order.
+    /// Registered providers, in lookup order.
     static int GetRegisteredCount();
     static CKMPBitmapProvider* GetRegistered(int nIndex);
 
@@ -52,7 +52,7 @@ public:
     bool IsDefault() const { return m_bDefault; }
 
 protected:
-    CKMPBitmapProvider();  // fields left unset: the built-in look is filled at start-up
+    CKMPBitmapProvider();  ///< fields left unset: the built-in look is filled at start-up
     CKBitmapDC* GetBitmapDC(bool bInk);
     DWORD GetColor(EColorType role, bool bInk);
 
@@ -64,8 +64,8 @@ private:
     void SetColors(DWORD c1, DWORD c2, DWORD c3, DWORD c4, DWORD c5, DWORD c6);
     void Register();
     void Unregister();
-    // The DC to tile a set's pattern from: the pattern itself, or its expanded tile; null when
-    // the set has no pattern.
+    /// The DC to tile a set's pattern from: the pattern itself, or its expanded tile; null when
+    /// the set has no pattern.
     CDC* GetPatternTile(bool bInk);
     void FreeTiles();
 
@@ -75,5 +75,5 @@ private:
     DWORD m_paperColors[4];
     bool m_bDefault;
     CWnd* m_pOwner;
-    Tile* m_pTiles[2];  // expanded patterns: paper [0], ink [1]
+    Tile* m_pTiles[2];  ///< expanded patterns: paper [0], ink [1]
 };

@@ -4,22 +4,22 @@
 #include <kelm/KelmDefs.h>
 #include <kelm/paint/CKMPBitmapProvider.h>
 
-// A short-lived painter for one paint. Pattern bitmaps are tiled from the client origin of a
-// reference window (the provider's window, else the top-level parent), so that one texture runs
-// continuously across all windows of a provider.
-//
-// Masks: black pixels are ink, white paper, read from their point (0,0); the painter never
-// changes a mask permanently.
+/// A short-lived painter for one paint. Pattern bitmaps are tiled from the client origin of a
+/// reference window (the provider's window, else the top-level parent), so that one texture runs
+/// continuously across all windows of a provider.
+///
+/// Masks: black pixels are ink, white paper, read from their point (0,0); the painter never
+/// changes a mask permanently.
 class KELM_API CKMaskPainter {
 public:
     explicit CKMaskPainter(CWnd* pWnd);
 
-    // Fills rect (coordinates of pDC) with a role of a set; the texture origin is rect's top-left
-    // (or ptOrg) taken as a point of the painter's window (client or window coordinates).
+    /// Fills rect (coordinates of pDC) with a role of a set; the texture origin is rect's top-left
+    /// (or ptOrg) taken as a point of the painter's window (client or window coordinates).
     void PaintWithoutMask(CDC* pDC, CRect rect, EColorType role, bool bInk, bool bClient);
     void PaintWithoutMaskEx(CDC* pDC, CPoint ptOrg, CRect rect, EColorType role, bool bInk, bool bClient);
-    // Paints the ink of pMaskDC (or its paper when bInvert) into rect, the mask shifted by
-    // ptOffset (a positive offset shifts it right/down and crops its far edge).
+    /// Paints the ink of pMaskDC (or its paper when bInvert) into rect, the mask shifted by
+    /// ptOffset (a positive offset shifts it right/down and crops its far edge).
     void PaintWithMask(CDC* pDC, CDC* pMaskDC, CRect rect, EColorType role, CPoint ptOffset, bool bInk,
                        bool bInvert, bool bClient);
     void PaintWithMaskEx(CDC* pDC, CDC* pMaskDC, CPoint ptOrg, CRect rect, EColorType role, CPoint ptOffset,

@@ -6,8 +6,8 @@
 #include <kelm/paint/CKBitmapDC.h>
 #include <kelm/paint/CKMaskPainter.h>
 
-// What a composed mask looks like: the paper background, an optional shadow at the shadow
-// offset (a paper-set role) and the ink (an ink-set role).
+/// What a composed mask looks like: the paper background, an optional shadow at the shadow
+/// offset (a paper-set role) and the ink (an ink-set role).
 struct SKLayers {
     EColorType background;
     bool bShadow;
@@ -15,19 +15,19 @@ struct SKLayers {
     EColorType ink;
 };
 
-// The buffers of a paint onto a window's DC are kept between paints and reused (a few sets in the
-// screen's format, each claimed by one paint at a time on whatever thread, growing to the
-// largest size asked for); other targets (memory, a printer) and paints that find every set in
-// use get buffers of their own. Either way a paint sees a buffer whose first nWidth × nHeight
-// pixels it owns, with a fresh DC state and an all-paper mask.
-// The layers of a control in a state: disabled, ink in ctDisabled without a shadow; otherwise a
-// shadow in ctHighlight while hot (ctShadow else) and ink in ctHighlight while highlighted, e.g.
-// focused (the pattern else).
+/// The buffers of a paint onto a window's DC are kept between paints and reused (a few sets in the
+/// screen's format, each claimed by one paint at a time on whatever thread, growing to the
+/// largest size asked for); other targets (memory, a printer) and paints that find every set in
+/// use get buffers of their own. Either way a paint sees a buffer whose first nWidth × nHeight
+/// pixels it owns, with a fresh DC state and an all-paper mask.
+/// The layers of a control in a state: disabled, ink in ctDisabled without a shadow; otherwise a
+/// shadow in ctHighlight while hot (ctShadow else) and ink in ctHighlight while highlighted, e.g.
+/// focused (the pattern else).
 KELM_API SKLayers StateLayers(bool bEnabled, bool bHot, bool bHighlighted);
 
 class KELM_API CKPaintBuffer {
 public:
-    // A colour buffer compatible with pTarget and an all-paper mask, at least nWidth × nHeight.
+    /// A colour buffer compatible with pTarget and an all-paper mask, at least nWidth × nHeight.
     CKPaintBuffer(CDC* pTarget, int nWidth, int nHeight);
     ~CKPaintBuffer();
     CKPaintBuffer(const CKPaintBuffer&) = delete;
@@ -37,18 +37,18 @@ public:
     CKMonoBitmapDC& Mask() { return *m_pMask; }
     CRect Rect() const { return CRect(0, 0, m_nWidth, m_nHeight); }
 
-    // Paints the layers of the mask into the colour buffer, in pWnd's look (client coordinates).
+    /// Paints the layers of the mask into the colour buffer, in pWnd's look (client coordinates).
     void Compose(CWnd* pWnd, const SKLayers& layers);
-    // Copies the colour buffer to (x, y) of pTarget with one SRCCOPY.
+    /// Copies the colour buffer to (x, y) of pTarget with one SRCCOPY.
     void Present(CDC* pTarget, int x = 0, int y = 0);
 
-    // The layers of a finished mask, painted into rc of pDC with a painter. With pMaskRect the
-    // shadow and ink cover only that part of rc (a mask smaller than rc); a null pMaskDC paints
-    // the background alone.
+    /// The layers of a finished mask, painted into rc of pDC with a painter. With pMaskRect the
+    /// shadow and ink cover only that part of rc (a mask smaller than rc); a null pMaskDC paints
+    /// the background alone.
     static void PaintLayers(CKMaskPainter& painter, CDC* pDC, CDC* pMaskDC, CRect rc, const SKLayers& layers,
                             const CRect* pMaskRect = NULL);
 
-    // Frees the kept buffers that no paint is using (they are made again when needed).
+    /// Frees the kept buffers that no paint is using (they are made again when needed).
     static void FreeKeptBuffers();
 
     struct Kept;
@@ -57,7 +57,7 @@ private:
     int m_nWidth, m_nHeight;
     CKBitmapDC* m_pColour;
     CKMonoBitmapDC* m_pMask;
-    Kept* m_pKept;         // the kept set the buffers belong to, else null: they are this object's
-    int m_nSavedColour;    // SaveDC levels restored when a kept buffer is given back
+    Kept* m_pKept;         ///< the kept set the buffers belong to, else null: they are this object's
+    int m_nSavedColour;    ///< SaveDC levels restored when a kept buffer is given back
     int m_nSavedMask;
 };

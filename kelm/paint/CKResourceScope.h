@@ -3,9 +3,9 @@
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 
-// Finds the module by name (throwing "Błędna nazwa modułu !" when it is not loaded), makes it
-// the module state's current resource handle, and restores the previous handle on destruction,
-// also when an exception passes.
+/// Finds the module by name (throwing "Błędna nazwa modułu !" when it is not loaded), makes it
+/// the module state's current resource handle, and restores the previous handle on destruction,
+/// also when an exception passes.
 class KELM_API CKResourceScope {
 public:
     explicit CKResourceScope(const char* pszModule = "Kelm.dll");

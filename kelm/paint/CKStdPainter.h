@@ -4,53 +4,53 @@
 #include <kelm/KelmDefs.h>
 #include <kelm/paint/CKBitmapDC.h>
 
-// A border type has one byte per side (left, top, right, bottom from the low byte up); in each
-// byte the low nibble is the inner line and the high nibble the outer line, each a pen number:
-// 0 no line, 1 ink base, 2 paper base, 3 paper shadow. Stored as the window property
-// "KelmBorderType".
+/// A border type has one byte per side (left, top, right, bottom from the low byte up); in each
+/// byte the low nibble is the inner line and the high nibble the outer line, each a pen number:
+/// 0 no line, 1 ink base, 2 paper base, 3 paper shadow. Stored as the window property
+/// "KelmBorderType".
 KELM_API UINT BrdPart(int nShift, int nInner, int nOuter);
-// Stores the border type on the window and recomputes and repaints its frame at once.
+/// Stores the border type on the window and recomputes and repaints its frame at once.
 KELM_API void SetBorderType(CWnd* pWnd, UINT nType);
 
 const UINT BT_RAISED = 0x31312121;
 const UINT BT_SUNKEN = 0x12121313;
 const UINT BT_ETCHED = 0x32322323;
 
-// The offset of every glyph's shadow.
+/// The offset of every glyph's shadow.
 const CPoint ptShadowOffset(1, 1);
 
-extern KELM_API const char szKelmBorderType[];  // "KelmBorderType"
-extern KELM_API const char szScrollState[];     // "ScrollState": 1 while a Kelm scroll bar is shown
+extern KELM_API const char szKelmBorderType[];  ///< "KelmBorderType"
+extern KELM_API const char szScrollState[];     ///< "ScrollState": 1 while a Kelm scroll bar is shown
 
 enum EDir { dirUp = 0, dirRight = 1, dirDown = 2, dirLeft = 3, dirDropDown = 4, dirDropUp = 5 };
 
 class KELM_API CKStdPainter {
 public:
-    static const int nCXHSCROLL = 15;  // width of a horizontal scroll bar's arrow button
-    static const int nCYHSCROLL = 20;  // height of a horizontal scroll bar
-    static const int nCXHTHUMB = 20;   // width of a horizontal scroll bar's thumb
-    static const int nCXVSCROLL = 20;  // width of a vertical scroll bar
-    static const int nCYVSCROLL = 15;  // height of a vertical scroll bar's arrow button
-    static const int nCYVTHUMB = 20;   // height of a vertical scroll bar's thumb
-    static const int nCYCAPTION = 22;  // height of a caption
+    static const int nCXHSCROLL = 15;  ///< width of a horizontal scroll bar's arrow button
+    static const int nCYHSCROLL = 20;  ///< height of a horizontal scroll bar
+    static const int nCXHTHUMB = 20;   ///< width of a horizontal scroll bar's thumb
+    static const int nCXVSCROLL = 20;  ///< width of a vertical scroll bar
+    static const int nCYVSCROLL = 15;  ///< height of a vertical scroll bar's arrow button
+    static const int nCYVTHUMB = 20;   ///< height of a vertical scroll bar's thumb
+    static const int nCYCAPTION = 22;  ///< height of a caption
 
-    // Shared non-client handlers of the controls.
+    /// Shared non-client handlers of the controls.
     static void OnNcCalcSize(CWnd* pWnd, BOOL bCalc, NCCALCSIZE_PARAMS* lpncsp);
     static void OnNcPaint(CWnd* pWnd);
     static UINT OnNcHitTest(CWnd* pWnd, CPoint pt);
-    // The shared WM_ERASEBKGND handler: nothing is erased (controls compose off screen).
+    /// The shared WM_ERASEBKGND handler: nothing is erased (controls compose off screen).
     static BOOL OnEraseBkgnd(CWnd* pWnd, CDC* pDC);
 
-    // A frame in the system's frame widths, in the window's look.
+    /// A frame in the system's frame widths, in the window's look.
     static void DrawNC(CWnd* pWnd);
-    // An arrow mask: the arrow in paper (white) on ink (black), centred in rc. bFlag: solid arrow
-    // (directions 0-3) or the other drop glyph (4, 5).
+    /// An arrow mask: the arrow in paper (white) on ink (black), centred in rc. bFlag: solid arrow
+    /// (directions 0-3) or the other drop glyph (4, 5).
     static void DrawArrow(CDC* pMaskDC, CRect rc, EDir dir, bool bFlag);
 
     CKStdPainter& operator=(const CKStdPainter&) { return *this; }
 
     static const int m_pnDirRes[12];
-    static CKBitmapDC* m_pdcBmpDir[12];  // loaded on first use, freed when the library unloads
+    static CKBitmapDC* m_pdcBmpDir[12];  ///< loaded on first use, freed when the library unloads
     static CSize m_sizeDir[12];
 
 protected:

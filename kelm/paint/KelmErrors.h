@@ -2,7 +2,7 @@
 #pragma once
 
 namespace kelm {
-extern const char* const szNoDC;      // "Nie można utworzyć DC - brak zasobów?"
-extern const char* const szNoBitmap;  // "Nie można utworzyć bitmapy - brak zasobów?"
-extern const char* const szNoModule;  // "Błędna nazwa modułu !"
+extern const char* const szNoDC;      ///< "Nie można utworzyć DC - brak zasobów?"
+extern const char* const szNoBitmap;  ///< "Nie można utworzyć bitmapy - brak zasobów?"
+extern const char* const szNoModule;  ///< "Błędna nazwa modułu !"
 }  // namespace kelm

@@ -5,11 +5,11 @@
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 
-// wParam: HDC of the source picture (black ink on white paper); lParam: RECT* whose size is the
-// snapshot's, copied from the source's (0,0). Returns 0.
+/// wParam: HDC of the source picture (black ink on white paper); lParam: RECT* whose size is the
+/// snapshot's, copied from the source's (0,0). Returns 0.
 const UINT WM_KELM_POPUP_SNAPSHOT = WM_USER + 1;
 
-// "PopupWndClassName".
+/// "PopupWndClassName".
 KELM_API LPCSTR GetPopupWndClassName();
-// Registers the class for hInstance; registering again fails harmlessly (returns FALSE).
+/// Registers the class for hInstance; registering again fails harmlessly (returns FALSE).
 KELM_API BOOL RegisterPopupWndClass(HINSTANCE hInstance);

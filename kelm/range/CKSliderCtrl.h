@@ -3,9 +3,9 @@
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 
-// Geometry of the slider, in client coordinates: a channel inset 10 pixels from both sides at
-// the vertical middle, a 9 × 16 thumb whose left edge stands 4 pixels left of the position's
-// point on the channel, dragged with its left edge between client left + 6 and right − 15.
+/// Geometry of the slider, in client coordinates: a channel inset 10 pixels from both sides at
+/// the vertical middle, a 9 × 16 thumb whose left edge stands 4 pixels left of the position's
+/// point on the channel, dragged with its left edge between client left + 6 and right − 15.
 class KELM_API CKSliderGeometry {
 public:
     static const int nChannelInset = 10;
@@ -14,15 +14,15 @@ public:
     static const int nDragLeftInset = 6;
     static const int nDragRightInset = 15;
 
-    // The thumb's rectangle for nPos in the range nMin to nMax (at the channel start when the
-    // range is empty).
+    /// The thumb's rectangle for nPos in the range nMin to nMax (at the channel start when the
+    /// range is empty).
     static CRect ThumbRect(const CRect& rcClient, int nMin, int nMax, int nPos);
-    // The thumb's left edge while dragged: x − nGrabX kept within the drag range.
+    /// The thumb's left edge while dragged: x − nGrabX kept within the drag range.
     static int DragLeft(const CRect& rcClient, int x, int nGrabX);
-    // The position for a dragged left edge: its share of the drag range times the range,
-    // rounded up from a fraction of 0.51, kept within the range (nMin for no drag range).
+    /// The position for a dragged left edge: its share of the drag range times the range,
+    /// rounded up from a fraction of 0.51, kept within the range (nMin for no drag range).
     static int PosFromDragLeft(const CRect& rcClient, int nDragLeft, int nMin, int nMax);
-    // nPos raised to nMin, then lowered to nMax.
+    /// nPos raised to nMin, then lowered to nMax.
     static int ClampPos(int nPos, int nMin, int nMax);
 };
 
@@ -32,7 +32,7 @@ public:
     CKSliderCtrl();
     virtual ~CKSliderCtrl();
 
-    // A child window of the default window class.
+    /// A child window of the default window class.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     int GetLineSize() const { return m_nLineSize; }
@@ -50,8 +50,8 @@ public:
     void VerifyPos();
     void GetThumbRect(LPRECT lprc) const;
 
-    // Present for compatibility: the slider has no selection and does not report its channel;
-    // none of these writes its arguments.
+    /// Present for compatibility: the slider has no selection and does not report its channel;
+    /// none of these writes its arguments.
     void SetSelection(int nMin, int nMax);
     void GetSelection(int& nMin, int& nMax) const;
     void ClearSel(BOOL bRedraw = FALSE);
@@ -84,7 +84,7 @@ protected:
     bool m_bFocused;
 
 public:
-    // Inverts the mask of both paint passes.
+    /// Inverts the mask of both paint passes.
     bool m_bInvertMask;
 
 protected:

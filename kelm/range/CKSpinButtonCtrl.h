@@ -10,17 +10,17 @@ public:
     CKSpinButtonCtrl();
     virtual ~CKSpinButtonCtrl();
 
-    // The half of the client area a point is in: 1 the upper half (up arrow), 2 the lower half;
-    // the middle row belongs to the lower half.
+    /// The half of the client area a point is in: 1 the upper half (up arrow), 2 the lower half;
+    /// the middle row belongs to the lower half.
     static int HalfFromPoint(const CRect& rcClient, CPoint pt);
-    // The rectangles given to CKStdPainter::DrawArrow for the two arrows. Its centring puts
-    // the up arrow's box just above the middle row and the down arrow's box from the middle
-    // row down (the down rectangle is one pixel upside down on purpose).
+    /// The rectangles given to CKStdPainter::DrawArrow for the two arrows. Its centring puts
+    /// the up arrow's box just above the middle row and the down arrow's box from the middle
+    /// row down (the down rectangle is one pixel upside down on purpose).
     static void GetArrowRects(const CRect& rcClient, CRect& rcUp, CRect& rcDown);
 
 protected:
     BOOL m_bHot;
-    int m_nPressedHalf;  // 0 none, 1 the upper half is held, 2 the lower half
+    int m_nPressedHalf;  ///< 0 none, 1 the upper half is held, 2 the lower half
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnPaint();

@@ -12,15 +12,15 @@ public:
     CKToolTipCtrl();
     virtual ~CKToolTipCtrl();
 
-    // The window size for a laid-out text of ptExtent device units (either sign): one pixel of
-    // border on every side.
+    /// The window size for a laid-out text of ptExtent device units (either sign): one pixel of
+    /// border on every side.
     static CSize WindowSizeFromExtent(CPoint ptExtent);
-    // Moves a tip of cx × cy at (x, y) back onto a screen of cxScreen × cyScreen: left of the
-    // right edge, and above the point when it comes too close to the bottom.
+    /// Moves a tip of cx × cy at (x, y) back onto a screen of cxScreen × cyScreen: left of the
+    /// right edge, and above the point when it comes too close to the bottom.
     static void KeepOnScreen(int& x, int& y, int cx, int cy, int cxScreen, int cyScreen);
 
-    // Layout parameters of the text; a copy of Glyphor's default record. The text colours
-    // (crText, crLink, crShadow) are replaced by the look's ink colour when painting.
+    /// Layout parameters of the text; a copy of Glyphor's default record. The text colours
+    /// (crText, crLink, crShadow) are replaced by the look's ink colour when painting.
     FormatTextParams m_params;
 
 protected:

@@ -13,9 +13,9 @@ public:
     CKTreeBox();
     virtual ~CKTreeBox();
 
-    // Checks or unchecks the item and all its descendants and recomputes every ancestor
-    // (checked when all its children are, partly checked when some are). No repaint, no
-    // notification.
+    /// Checks or unchecks the item and all its descendants and recomputes every ancestor
+    /// (checked when all its children are, partly checked when some are). No repaint, no
+    /// notification.
     void CheckItem(DWORD hItem, BOOL bCheck) { m_store.CheckItem(hItem, bCheck); }
 
 protected:

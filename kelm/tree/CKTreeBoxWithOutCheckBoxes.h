@@ -11,10 +11,10 @@ public:
     CKTreeBoxWithOutCheckBoxes();
     virtual ~CKTreeBoxWithOutCheckBoxes();
 
-    // Row of an item (-1 when it has none) and item of a row (0 when there is no such row).
+    /// Row of an item (-1 when it has none) and item of a row (0 when there is no such row).
     using CKTreeBoxBase::Item2Index;
     using CKTreeBoxBase::Index2Item;
 
 private:
-    using CKTreeBoxBase::PrepareCheckMask;  // there is no check column
+    using CKTreeBoxBase::PrepareCheckMask;  ///< there is no check column
 };
