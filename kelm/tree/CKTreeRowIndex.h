@@ -1,11 +1,14 @@
-// The rows of a tree box as a sequence of item indices, with the row of an item and the item of
-// a row found in logarithmic time (an implicit treap keyed by position, with parent links).
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 
 #include <vector>
 
+/// The rows of a tree box as a sequence of item indices, with the row of an item and the item of a
+/// row found in logarithmic time (an implicit treap keyed by position, with parent links).
+///
+/// An item is a non-negative index; each item has at most one row. The priorities come from a fixed
+/// seed, so that a run is repeatable.
 class KELM_API CKTreeRowIndex {
 public:
     CKTreeRowIndex();
@@ -15,12 +18,15 @@ public:
     /// Removes every row and forgets every item.
     void Clear();
 
+    /// The number of rows.
     int Count() const { return m_nRoot < 0 ? 0 : m_nodes[m_nRoot].nSize; }
+    /// Whether the item has a row.
     bool HasRow(int nItem) const;
+    /// Places one item at nRow (see InsertRun).
+    void Insert(int nItem, int nRow) { InsertRun(&nItem, 1, nRow); }
     /// Places items without rows at nRow (0 .. Count()) and the rows after it, shifting the
     /// rows below them; an item that has a row already is skipped. Costs a step per item plus
     /// one logarithmic split and merge.
-    void Insert(int nItem, int nRow) { InsertRun(&nItem, 1, nRow); }
     void InsertRun(const int* pItems, int nCount, int nRow);
     /// Removes nCount rows from nRow on (as many as there are); their items have no rows then.
     void EraseRun(int nRow, int nCount);
