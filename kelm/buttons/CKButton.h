@@ -1,19 +1,19 @@
-// A skinned button: push button, check box, three-state box or radio button (manual or
-// automatic), owner-drawn from a monochrome mask in its window's look, with a one-pixel shadow,
-// a hot look while the mouse is over it and a check state of its own.
+// The skinned button and its rules.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 #include <kelm/paint/CKBitmapDC.h>
 #include <kelm/paint/CKPaintBuffer.h>
 
-/// The button's rules, apart from its window.
+/// Kelm's functions that need no window: the rules of its controls apart from their windows, and
+/// the texts it throws.
 namespace kelm {
 
 /// The BS_ type of a style (its low four bits).
 inline UINT ButtonType(DWORD dwStyle) { return dwStyle & 0x0F; }
 /// Check boxes, three-state boxes and radio buttons; every other type paints as a push button.
 KELM_API bool IsCheckButtonType(UINT nType);
+/// Radio buttons, manual (BS_RADIOBUTTON) or automatic (BS_AUTORADIOBUTTON).
 KELM_API bool IsRadioButtonType(UINT nType);
 /// The glyph table row of a stored check state: a check box clamps to 0..2, a radio button is
 /// checked for any non-zero state.
@@ -31,12 +31,46 @@ KELM_API CRect TakeGlyphColumn(CRect& rc, CSize sizeGlyph, bool bRight, CRect* p
 
 }  // namespace kelm
 
+/// A skinned button: push button, check box, three-state box or radio button (manual or
+/// automatic), owner-drawn from a monochrome mask in its window's look, with a one-pixel shadow,
+/// a hot look while the mouse is over it and a check state of its own.
+///
+/// It is attached by subclassing a standard button (SubclassDlgItem, SubclassWindow or
+/// CButton::Create): PreSubclassWindow keeps the button's style and check state and makes it
+/// owner-drawn, so its parent must be a framework window (CWnd), which reflects WM_DRAWITEM. The
+/// BS_ type of the kept style decides painting and checking: BS_CHECKBOX, BS_AUTOCHECKBOX,
+/// BS_3STATE, BS_AUTO3STATE, BS_RADIOBUTTON and BS_AUTORADIOBUTTON are check buttons, every other
+/// type paints as a push button. BS_LEFTTEXT puts the check glyph at the right end. The frame is
+/// the window's border type (SetBorderType). An automatic radio button checks only itself:
+/// keeping its group exclusive is the application's.
+///
+/// Messages it answers:
+/// - WM_DRAWITEM (reflected by the parent): DrawItem paints the button.
+/// - WM_MOUSEMOVE: the first move over the button makes it hot and asks for WM_MOUSELEAVE.
+/// - WM_MOUSELEAVE: ends the hot look.
+/// - BM_GETCHECK: the stored check state.
+/// - BM_SETCHECK: stores wParam (any value) and repaints; returns 1.
+/// - WM_LBUTTONUP: a release that completes a click moves an automatic button's check state first.
+/// - WM_KEYUP: a space release while the button is pushed does the same.
+/// - WM_LBUTTONDBLCLK: a second press, unless the original type notifies double clicks (BS_NOTIFY,
+///   BS_RADIOBUTTON, BS_USERBUTTON, BS_OWNERDRAW).
+/// - WM_ERASEBKGND: erases nothing.
+/// - WM_NCCALCSIZE, WM_NCPAINT: the frame of the window's border type (CKStdPainter).
+/// - WM_NCHITTEST: the default processing's answer, unchanged.
+///
+/// Notifications to its parent (sent by the platform button's default processing):
+/// - WM_DRAWITEM: each paint; the parent reflects it back to DrawItem.
+/// - WM_COMMAND BN_CLICKED: a completed click or space release (an automatic button has moved its
+///   check state already).
+/// - WM_COMMAND BN_DOUBLECLICKED: a double click on a button that notifies double clicks.
 class KELM_API CKButton : public CButton {
     DECLARE_DYNAMIC(CKButton)
 public:
+    /// Unchecked, not hot; the style is read when the button is subclassed.
     CKButton();
 
-    /// Composes the whole button off screen and copies it to the item's DC in one blit.
+    /// Composes the whole button off screen and copies it to the item's DC in one blit. A paint
+    /// that runs out of GDI resources is skipped.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     /// Draws the check glyph into the mask at one end of rc (the right end with BS_LEFTTEXT) in
     /// an ink column of rc's full height; rc loses the glyph's width.
@@ -64,6 +98,8 @@ protected:
     bool m_bHot;    ///< the mouse is over the button
     int m_nCheck;   ///< 0 unchecked, 1 checked, 2 indeterminate (any value is stored)
 
+    // Message handlers (the messages are listed in the class description).
+    /// @cond HANDLERS
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnButtonGetCheck(WPARAM wParam, LPARAM lParam);
@@ -73,8 +109,9 @@ protected:
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
-    /// The default processing's answer, unchanged.
+    // The default processing's answer, unchanged.
     afx_msg UINT OnNcHitTest(CPoint point);
     afx_msg void OnNcPaint();
     DECLARE_MESSAGE_MAP()
+    /// @endcond
 };

@@ -13,16 +13,19 @@ public:
     CKBitmapDC(CDC* pRefDC, int nWidth, int nHeight);
     virtual ~CKBitmapDC();
 
+    /// The owned bitmap.
     CBitmap* GetBitmap() { return &m_bitmap; }
+    /// The owned bitmap's size; 0 × 0 when there is none.
     CSize GetSize() const;
 
 protected:
     /// Creates the DC only; the derived constructor creates the bitmap and calls SelectOwned.
     explicit CKBitmapDC(CDC* pRefDC);
+    /// Selects m_bitmap into the DC, keeping the bitmap it replaces.
     void SelectOwned();
 
-    BOOL m_bSelected;
-    CBitmap m_bitmap;
+    BOOL m_bSelected;   ///< m_bitmap is selected: the destructor selects m_hOldBitmap back
+    CBitmap m_bitmap;   ///< the owned bitmap
     /// The bitmap the DC had before (the stock one), selected back at the end. A raw handle: an
     /// object would enter the framework's permanent map and be returned to other callers.
     HGDIOBJ m_hOldBitmap;
@@ -31,11 +34,13 @@ protected:
 /// A one-bit bitmap (mask: black ink, white paper). Its initial contents are undefined.
 class KELM_API CKMonoBitmapDC : public CKBitmapDC {
 public:
+    /// A DC compatible with pRefDC (null: the screen) holding a width × height one-bit bitmap.
     CKMonoBitmapDC(CDC* pRefDC, int nWidth, int nHeight);
 };
 
 /// A bitmap resource from the current resource chain (AfxFindResourceHandle).
 class KELM_API CKResBitmapDC : public CKBitmapDC {
 public:
+    /// A DC compatible with pRefDC (null: the screen) holding bitmap resource nIDResource.
     CKResBitmapDC(CDC* pRefDC, UINT nIDResource);
 };

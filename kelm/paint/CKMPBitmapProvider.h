@@ -7,11 +7,11 @@
 /// Colour role of a painting call. Every query also names a set: ink (glyphs, text) or paper
 /// (backgrounds).
 enum EColorType {
-    ctBitmap = -1,    // the set's pattern bitmap; role 0 of the set when it has none
-    ctBase = 0,       // plain ink / plain paper
-    ctShadow = 1,     // the offset shadow of a glyph (paper set)
-    ctHighlight = 2,  // the shadow of a hot glyph (paper set), the ink of a focused glyph (ink set)
-    ctDisabled = 3,   // the ink of a disabled glyph
+    ctBitmap = -1,    ///< the set's pattern bitmap; role 0 of the set when it has none
+    ctBase = 0,       ///< plain ink / plain paper
+    ctShadow = 1,     ///< the offset shadow of a glyph (paper set)
+    ctHighlight = 2,  ///< the shadow of a hot glyph (paper set), the ink of a focused glyph (ink set)
+    ctDisabled = 3,   ///< the ink of a disabled glyph
 };
 
 class CKMaskPainter;
@@ -30,10 +30,13 @@ public:
     /// Six colours fill the eight slots: ink (c1, c2, c3, c5), paper (c4, c5, c6, c5).
     CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC& inkPattern, DWORD c1, DWORD c2, DWORD c3,
                        CKBitmapDC& paperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault);
+    /// The same with patterns by pointer; a null pattern paints that set's ctBitmap in its ctBase
+    /// colour.
     CKMPBitmapProvider(CWnd* pOwner, CKBitmapDC* pInkPattern, DWORD c1, DWORD c2, DWORD c3,
                        CKBitmapDC* pPaperPattern, DWORD c4, DWORD c5, DWORD c6, bool bDefault);
+    /// Unregisters the look (a default look hands back to the built-in one) and frees its tiles.
     ~CKMPBitmapProvider();
-    /// Copies all fields; the registry is not touched.
+    /// Copies all fields and frees the expanded tiles; the registry is not touched.
     CKMPBitmapProvider& operator=(const CKMPBitmapProvider& other);
 
     /// Reassigns the eight colour slots as the constructors do. Nothing is repainted.
@@ -46,14 +49,19 @@ public:
     static CKMPBitmapProvider* GetDefault();
     /// Registered providers, in lookup order.
     static int GetRegisteredCount();
+    /// The registered provider at nIndex in lookup order; null outside 0 .. GetRegisteredCount() - 1.
     static CKMPBitmapProvider* GetRegistered(int nIndex);
 
+    /// The window whose client area the look serves (null for the built-in look).
     CWnd* GetOwner() const { return m_pOwner; }
+    /// The look was made as the default provider.
     bool IsDefault() const { return m_bDefault; }
 
 protected:
     CKMPBitmapProvider();  ///< fields left unset: the built-in look is filled at start-up
+    /// A set's pattern as given (ink or paper); null when it has none.
     CKBitmapDC* GetBitmapDC(bool bInk);
+    /// A set's colour of a role; ctBitmap, like any value outside 0..3, gives role 0.
     DWORD GetColor(EColorType role, bool bInk);
 
 private:

@@ -12,20 +12,25 @@
 /// changes a mask permanently.
 class KELM_API CKMaskPainter {
 public:
+    /// A painter for pWnd in the look that serves it (CKMPBitmapProvider::Lookup).
     explicit CKMaskPainter(CWnd* pWnd);
 
     /// Fills rect (coordinates of pDC) with a role of a set; the texture origin is rect's top-left
     /// (or ptOrg) taken as a point of the painter's window (client or window coordinates).
     void PaintWithoutMask(CDC* pDC, CRect rect, EColorType role, bool bInk, bool bClient);
+    /// PaintWithoutMask with the texture origin ptOrg instead of rect's top-left.
     void PaintWithoutMaskEx(CDC* pDC, CPoint ptOrg, CRect rect, EColorType role, bool bInk, bool bClient);
     /// Paints the ink of pMaskDC (or its paper when bInvert) into rect, the mask shifted by
     /// ptOffset (a positive offset shifts it right/down and crops its far edge).
     void PaintWithMask(CDC* pDC, CDC* pMaskDC, CRect rect, EColorType role, CPoint ptOffset, bool bInk,
                        bool bInvert, bool bClient);
+    /// PaintWithMask with the texture origin ptOrg instead of rect's top-left.
     void PaintWithMaskEx(CDC* pDC, CDC* pMaskDC, CPoint ptOrg, CRect rect, EColorType role, CPoint ptOffset,
                          bool bInk, bool bInvert, bool bClient);
+    /// A set's colour of a role in the painter's look; ctBitmap gives role 0.
     DWORD GetColor(EColorType role, bool bInk);
 
+    /// The look the painter paints in, found when it was made.
     CKMPBitmapProvider* GetProvider() const { return m_pProvider; }
 
 private:

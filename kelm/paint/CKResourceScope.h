@@ -8,10 +8,12 @@
 /// also when an exception passes.
 class KELM_API CKResourceScope {
 public:
+    /// Makes the loaded module pszModule the current resource module.
     explicit CKResourceScope(const char* pszModule = "Kelm.dll");
     ~CKResourceScope();
     CKResourceScope(const CKResourceScope&) = delete;
     CKResourceScope& operator=(const CKResourceScope&) = delete;
+    /// The module made current.
     HINSTANCE Module() const { return m_hModule; }
 
 private:

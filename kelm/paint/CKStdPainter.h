@@ -7,7 +7,8 @@
 /// A border type has one byte per side (left, top, right, bottom from the low byte up); in each
 /// byte the low nibble is the inner line and the high nibble the outer line, each a pen number:
 /// 0 no line, 1 ink base, 2 paper base, 3 paper shadow. Stored as the window property
-/// "KelmBorderType".
+/// "KelmBorderType". BrdPart makes one side's byte from its inner and outer pen numbers, shifted
+/// left by nShift bits (0, 8, 16 or 24).
 KELM_API UINT BrdPart(int nShift, int nInner, int nOuter);
 /// Stores the border type on the window and recomputes and repaints its frame at once.
 KELM_API void SetBorderType(CWnd* pWnd, UINT nType);
@@ -24,6 +25,9 @@ extern KELM_API const char szScrollState[];     ///< "ScrollState": 1 while a Ke
 
 enum EDir { dirUp = 0, dirRight = 1, dirDown = 2, dirLeft = 3, dirDropDown = 4, dirDropUp = 5 };
 
+/// The standard non-client painter: the frame of a window's border type, the docking of a Kelm
+/// vertical scroll bar inside it, and the arrow glyphs drawn into masks. Static functions only;
+/// controls call them from their own WM_NCCALCSIZE, WM_NCPAINT and WM_ERASEBKGND handlers.
 class KELM_API CKStdPainter {
 public:
     static const int nCXHSCROLL = 15;  ///< width of a horizontal scroll bar's arrow button
@@ -34,9 +38,17 @@ public:
     static const int nCYVTHUMB = 20;   ///< height of a vertical scroll bar's thumb
     static const int nCYCAPTION = 22;  ///< height of a caption
 
-    /// Shared non-client handlers of the controls.
+    /// The shared WM_NCCALCSIZE handler. The client area loses a pixel per line of the border type
+    /// (one more on every side with WS_THICKFRAME) and, while a Kelm vertical scroll bar is shown
+    /// ("ScrollState" 1), that bar's width: the bar is docked inside the border at the right. The
+    /// window becomes the owner of its scroll bars (GetScrollBarCtrl). An iconic window gets the
+    /// default processing.
     static void OnNcCalcSize(CWnd* pWnd, BOOL bCalc, NCCALCSIZE_PARAMS* lpncsp);
+    /// The shared WM_NCPAINT handler: the outer lines of the border type, a one-pixel ink frame
+    /// with WS_THICKFRAME, then the inner lines, in the window's look. An iconic window gets the
+    /// default processing.
     static void OnNcPaint(CWnd* pWnd);
+    /// Answers HTNOWHERE whatever the point.
     static UINT OnNcHitTest(CWnd* pWnd, CPoint pt);
     /// The shared WM_ERASEBKGND handler: nothing is erased (controls compose off screen).
     static BOOL OnEraseBkgnd(CWnd* pWnd, CDC* pDC);
@@ -47,12 +59,17 @@ public:
     /// (directions 0-3) or the other drop glyph (4, 5).
     static void DrawArrow(CDC* pMaskDC, CRect rc, EDir dir, bool bFlag);
 
+    /// The painter has no state: assigning copies nothing.
     CKStdPainter& operator=(const CKStdPainter&) { return *this; }
 
+    /// Glyph resource ids of Kelm's module, two slots per EDir (slot 2 × dir + bFlag); only the
+    /// drop glyphs (slots 8 to 11) are drawn from bitmaps.
     static const int m_pnDirRes[12];
     static CKBitmapDC* m_pdcBmpDir[12];  ///< loaded on first use, freed when the library unloads
-    static CSize m_sizeDir[12];
+    static CSize m_sizeDir[12];          ///< the loaded glyphs' sizes
 
 protected:
+    /// Loads every glyph slot still empty from Kelm's module; throws when the module or a bitmap
+    /// is missing.
     static void AssureDirsLoaded();
 };

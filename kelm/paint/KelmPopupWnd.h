@@ -9,7 +9,7 @@
 /// snapshot's, copied from the source's (0,0). Returns 0.
 const UINT WM_KELM_POPUP_SNAPSHOT = WM_USER + 1;
 
-/// "PopupWndClassName".
+/// The popup window's class name, "PopupWndClassName".
 KELM_API LPCSTR GetPopupWndClassName();
 /// Registers the class for hInstance; registering again fails harmlessly (returns FALSE).
 KELM_API BOOL RegisterPopupWndClass(HINSTANCE hInstance);

@@ -6,14 +6,14 @@
 
 /// Part codes of a scroll bar. 1..5 can be pressed; 6 and 7 are geometry only.
 enum EScrollPart {
-    spNone = 0,
-    spFirstArrow = 1,    // top or left arrow
-    spPageUp = 2,        // track before the thumb
-    spThumb = 3,
-    spPageDown = 4,      // track after the thumb
-    spSecondArrow = 5,   // bottom or right arrow
-    spTravel = 6,        // where the thumb's leading edge can go
-    spTrack = 7,         // the whole track between the arrows
+    spNone = 0,          ///< no part
+    spFirstArrow = 1,    ///< top or left arrow
+    spPageUp = 2,        ///< track before the thumb
+    spThumb = 3,         ///< the thumb
+    spPageDown = 4,      ///< track after the thumb
+    spSecondArrow = 5,   ///< bottom or right arrow
+    spTravel = 6,        ///< where the thumb's leading edge can go
+    spTrack = 7,         ///< the whole track between the arrows
 };
 
 const int nScrollArrowLen = 15;      ///< arrow button length along the main axis
@@ -22,10 +22,10 @@ const int nScrollThumbMin = 9;       ///< shortest thumb
 
 /// Range, page and position of a bar (the fields of SCROLLINFO it keeps).
 struct SKScrollRange {
-    int nMin;
-    int nMax;
-    UINT nPage;
-    int nPos;
+    int nMin;    ///< lowest position
+    int nMax;    ///< highest value of the range; positions stop at nMax - nPage
+    UINT nPage;  ///< page size, which sets the thumb's length (0: a thumb of nScrollThumbNoPage)
+    int nPos;    ///< position
 };
 
 /// The parts of a bar with a given client rectangle and range. The rectangles are taken from the
@@ -38,19 +38,24 @@ public:
     CKScrollGeometry(const CRect& rcClient, bool bVert, const SKScrollRange& range, bool bDragging = false,
                      int nDragEdge = 0);
 
+    /// Length of the track between the arrows.
     int TrackLength() const { return m_nTrack; }
+    /// Length of the thumb: its share of the track as the page's of the range, at least
+    /// nScrollThumbMin (nScrollThumbNoPage when the page is 0).
     int ThumbLength() const { return m_nThumb; }
     /// Distance of the thumb's leading edge from the end of the first arrow.
     int ThumbOffset() const { return m_nOffset; }
 
+    /// The rectangle of an EScrollPart; empty for spNone or an unknown code.
     CRect Part(int nPart) const;
     /// The pressable part (1..5, tested in that order) under pt, or spNone.
     int HitTest(CPoint pt) const;
 
     /// Main-axis coordinate of pt.
     int Along(CPoint pt) const { return m_bVert ? pt.y : pt.x; }
-    /// Start and end of the leading edge's travel (part 6).
+    /// Start of the leading edge's travel (spTravel), a main-axis coordinate.
     int TravelStart() const { return m_nLo + nScrollArrowLen; }
+    /// End of the leading edge's travel: the track's end less the thumb's length.
     int TravelEnd() const { return m_nLo + nScrollArrowLen + m_nTrack - m_nThumb; }
     /// A leading edge moved by a drag, kept within the travel.
     int ClampDragEdge(int nEdge) const;
