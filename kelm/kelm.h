@@ -1,4 +1,6 @@
-// Kelm: skinned, self-painted controls. The one header a host includes.
+/// @file
+/// Kelm: skinned, self-painted controls. The one header a host includes: it brings every control
+/// and painting class of Kelm.
 #pragma once
 #include <afxwin.h>
 

@@ -1,9 +1,10 @@
-// Morse signs of Tapkey: the sign record, the code table of all keyable characters,
-// comparison of two signs and recognition of a keyed sign. Exported by Tapkey.dll.
-//
-// Internal character codes: digits, the marks ( ) , - . / : = ? and the capitals A to Z stand
-// for themselves; the lower-case letters a c e h l n o s x z stand for
-// Ą Ć Ę CH Ł Ń Ó Ś Ź Ż. No other lower-case letter is a character of the widget.
+/// @file
+/// Morse signs of Tapkey: the sign record, the code table of all keyable characters,
+/// comparison of two signs and recognition of a keyed sign. Exported by Tapkey.dll.
+///
+/// Internal character codes: digits, the marks ( ) , - . / : = ? and the capitals A to Z stand
+/// for themselves; the lower-case letters a c e h l n o s x z stand for
+/// Ą Ć Ę CH Ł Ń Ó Ś Ź Ż. No other lower-case letter is a character of the widget.
 #pragma once
 #include <tapkey/TapkeyDefs.h>
 

@@ -1,16 +1,18 @@
-// The per-item disabled flags of a list box, apart from its window.
 #pragma once
 #include <kelm/KelmDefs.h>
 
 #include <cstddef>
 #include <vector>
 
+/// The per-item disabled flags of a list box, apart from its window.
+///
 /// One entry per item, entry i for item i: 0 enabled, any other value disabled (kept as given).
 /// The store may be shorter than the list (items added around it): an index past its end reads
 /// as enabled, and setting one first grows the store with zeros up to it. Nothing ever reads or
 /// writes past the store.
 class KELM_API CKDisabledStore {
 public:
+    /// The number of entries (the items tracked), not of disabled items.
     int GetCount() const { return (int)m_entries.size(); }
     /// The entry of item nIndex; 0 for an index outside the store.
     int Get(int nIndex) const;

@@ -1,33 +1,49 @@
-// The text of a single-line edit control and what the keyboard and the mouse do to it: cursor,
-// selection, first visible character, undo text; every position kept within the text.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
 
+/// The text of a single-line edit control and what the keyboard and the mouse do to it: cursor,
+/// selection, first visible character, undo text; every position kept within the text.
+///
+/// Positions are character boundaries, 0 to Length(). CKEdit keeps one and paints it; the class
+/// has no window and sends nothing.
 class KELM_API CKEditText {
 public:
-    /// What a key did: nothing, moved the cursor or the selection, or changed the text.
-    enum EKeyKind { keyNone, keyMove, keyEdit };
+    /// What a key did.
+    enum EKeyKind {
+        keyNone,  ///< nothing: a key this class does not handle
+        keyMove,  ///< moved the cursor or the selection
+        keyEdit   ///< changed the text (or restored it)
+    };
     /// A key in two steps: Prepare moves the cursor, restores the text (Esc) or widens an empty
     /// selection to the character to remove (Backspace, Delete: bErase); the caller then removes
     /// the selection (OverrideSelection(0)) when bErase is set, and Finish sets the selection.
     struct KeyStep {
-        EKeyKind kind;
-        bool bErase;
+        EKeyKind kind;       ///< what the key does
+        bool bErase;         ///< the caller removes the selection between the steps
         bool bShiftSelects;  ///< Shift extends the selection from the anchor (not for erasing keys)
-        int nAnchor;
+        int nAnchor;         ///< the selection's end away from the cursor before the key
     };
 
     CKEditText();
 
+    /// The text as typed or set.
     const CString& Text() const { return m_strText; }
+    /// The text Esc and Undo go back to: set with the text, saved again when the focus comes.
     const CString& UndoText() const { return m_strUndo; }
+    /// The text's length in characters.
     int Length() const { return m_strText.GetLength(); }
+    /// The cursor: the position the caret stands at.
     int Cursor() const { return m_nCursor; }
+    /// Start of the selection, never after its end.
     int SelStart() const { return m_nSelStart; }
+    /// End of the selection (exclusive); equal to the start when nothing is selected.
     int SelEnd() const { return m_nSelEnd; }
+    /// The first character shown at the left of the line: the horizontal scroll position.
     int FirstVisible() const { return m_nFirstVisible; }
+    /// Where the current mouse selection started.
     int Anchor() const { return m_nAnchor; }
+    /// The selection holds at least one character.
     bool HasSelection() const { return m_nSelStart < m_nSelEnd; }
 
     /// Text and undo text become pszText (null: empty); every position becomes 0.
@@ -37,6 +53,7 @@ public:
     int CopyText(char* pBuffer, int nSize) const;
     /// The undo text becomes the text.
     void SaveUndo() { m_strUndo = m_strText; }
+    /// Undo would change the text: it differs from the undo text.
     bool CanUndo() const { return m_strText != m_strUndo; }
     /// The text becomes the undo text; every position becomes 0.
     void Undo();
@@ -48,7 +65,11 @@ public:
     /// control character.
     bool Type(unsigned char c);
 
+    /// The first step of a key: Backspace, Delete, Esc, Home, End, Left and Right (with bCtrl by
+    /// words); any other key gets keyNone and changes nothing.
     KeyStep PrepareKey(UINT nVirtKey, bool bCtrl);
+    /// The second step: with bShift, for a key that allows it, the selection spans from the step's
+    /// anchor to the cursor, else it collapses onto the cursor; every position is then clamped.
     void FinishKey(const KeyStep& step, bool bShift);
     /// Both steps, with this class's OverrideSelection.
     EKeyKind Key(UINT nVirtKey, bool bCtrl, bool bShift);
@@ -66,8 +87,9 @@ public:
     void OnFocus(bool bKeepStart);
     /// Selection start and end at the cursor.
     void CollapseSelection() { m_nSelStart = m_nSelEnd = m_nCursor; }
-    /// A mouse selection: it starts at the cursor, then spans from the anchor to the cursor.
+    /// A mouse selection starts at the cursor: the anchor and an empty selection there.
     void StartDrag();
+    /// The mouse selection spans from the anchor to the cursor.
     void SelectFromAnchor();
     /// The text scrolls: the first visible character becomes nFirst (clamped into the text).
     void SetFirstVisible(int nFirst);

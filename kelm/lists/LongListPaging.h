@@ -1,9 +1,10 @@
-// The long list box's paging without a window: a window of list rows sliding over a longer
-// logical list, the positions that select, scroll and page it, and the scroll bar that shows it.
 #pragma once
 #include <windows.h>
 #include <kelm/KelmDefs.h>
 
+/// The long list box's paging without a window: a window of list rows sliding over a longer
+/// logical list, the positions that select, scroll and page it, and the scroll bar that shows it.
+///
 /// While paging, the list box holds nRowsHeld rows; on page p its row r is the logical item
 /// Offset(p) + r. Neighbouring pages overlap (120 items between pages 0 and 1, 60 after), and a
 /// page moves only when the selection comes within 30 rows of a held end, so a selection that
@@ -13,20 +14,21 @@
 class KELM_API CKLongListPaging {
 public:
     enum {
-        nRowsHeld = 30120,         // rows the list box holds while paging
-        nPageStep = 30060,         // logical distance between pages after page 0
-        nDirectLast = 30030,       // the last item direct positioning puts on page 0
-        nForwardRowFirst = 30031,  // a selection at this row of page 0 or below moves forward
-        nForwardRow = 30091,       // the same on a later page
-        nBackRow = 30,             // a selection at this row or above moves a later page back
+        nRowsHeld = 30120,         ///< rows the list box holds while paging
+        nPageStep = 30060,         ///< logical distance between pages after page 0
+        nDirectLast = 30030,       ///< the last item direct positioning puts on page 0
+        nForwardRowFirst = 30031,  ///< a selection at this row of page 0 or below moves forward
+        nForwardRow = 30091,       ///< the same on a later page
+        nBackRow = 30,             ///< a selection at this row or above moves a later page back
     };
 
     /// Logical index of list row 0 on page nPage: 0, 30000, 60060, 90120, ...
     static long long Offset(int nPage);
 
+    /// Where a logical item lies in the window.
     struct SKRowPos {
-        int nPage;
-        int nRow;
+        int nPage;  ///< the page
+        int nRow;   ///< the list row on that page
     };
     /// Direct positioning: the page and row of logical item n (n > 30030 lies on page 1 or later,
     /// anything else on page 0, row n).
@@ -60,14 +62,16 @@ public:
     static bool ScrollTarget(UINT nCode, bool bPageTable2, int nSel, bool bSelOnTop, int nView, int nCount,
                              int nTrackPos, int* pTarget);
 
-    /// The external scroll bar for nCount items, nView in view, nSel selected: enabled only when
-    /// not everything fits; range 0 .. nCount, a page of the view, the position at the selection.
+    /// Settings of the external scroll bar (its minimum is 0).
     struct SKScrollParam {
-        bool bEnable;
-        int nMax;
-        UINT nPage;
-        int nPos;
+        bool bEnable;  ///< the bar is enabled
+        int nMax;      ///< the range's maximum
+        UINT nPage;    ///< the page size
+        int nPos;      ///< the position
     };
+    /// The external scroll bar for nCount items, nView in view, nSel selected: enabled only when
+    /// not everything fits; range 0 .. nCount (0 .. nView when everything fits), a page of the
+    /// view, the position at the selection (0 for none).
     static SKScrollParam ScrollParam(int nCount, int nView, int nSel);
 
     /// A 64-bit index brought back into int (past the ends: INT_MIN / INT_MAX).
