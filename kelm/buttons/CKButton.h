@@ -1,4 +1,5 @@
-// The skinned button and its rules.
+/// @file
+/// The skinned button and its rules.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

@@ -1,4 +1,5 @@
-// The skinned button with the host's own glyph masks.
+/// @file
+/// The skinned button with the host's own glyph masks.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

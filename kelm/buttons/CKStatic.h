@@ -1,4 +1,5 @@
-// Static text in Kelm's look.
+/// @file
+/// Static text in Kelm's look.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

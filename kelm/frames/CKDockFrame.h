@@ -1,3 +1,4 @@
+/// @file
 #pragma once
 #include <afxpriv.h>
 #include <kelm/KelmDefs.h>

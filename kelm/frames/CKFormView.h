@@ -1,3 +1,4 @@
+/// @file
 #pragma once
 #include <afxext.h>
 #include <kelm/KelmDefs.h>

@@ -1,3 +1,4 @@
+/// @file
 #pragma once
 #include <afxcmn.h>
 #include <afxext.h>

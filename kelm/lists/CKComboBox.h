@@ -1,3 +1,4 @@
+/// @file
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

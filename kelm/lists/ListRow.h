@@ -1,4 +1,5 @@
-// How a list row is composed and where its text popup goes, apart from the list's window.
+/// @file
+/// How a list row is composed and where its text popup goes, apart from the list's window.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

@@ -1,3 +1,4 @@
+/// @file
 #pragma once
 #include <windows.h>
 #include <kelm/KelmDefs.h>

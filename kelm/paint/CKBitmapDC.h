@@ -1,4 +1,5 @@
-// Memory device contexts that own one bitmap: colour, one-bit (masks), or a bitmap resource.
+/// @file
+/// Memory device contexts that own one bitmap: colour, one-bit (masks), or a bitmap resource.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

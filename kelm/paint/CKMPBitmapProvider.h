@@ -1,4 +1,5 @@
-// Looks: colour roles, the bitmap provider attached to a window, the process-wide registry.
+/// @file
+/// Looks: colour roles, the bitmap provider attached to a window, the process-wide registry.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

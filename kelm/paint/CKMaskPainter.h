@@ -1,4 +1,5 @@
-// Paints backgrounds and monochrome masks in the look of a window's bitmap provider.
+/// @file
+/// Paints backgrounds and monochrome masks in the look of a window's bitmap provider.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

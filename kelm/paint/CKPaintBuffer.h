@@ -1,5 +1,6 @@
-// The one paint pipeline of the controls: colour buffer and mask of the control's size,
-// background, shadow pass, ink pass, one SRCCOPY to the screen.
+/// @file
+/// The one paint pipeline of the controls: colour buffer and mask of the control's size,
+/// background, shadow pass, ink pass, one SRCCOPY to the screen.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

@@ -1,4 +1,5 @@
-// Makes a library's own module the current resource module for a scope.
+/// @file
+/// Makes a library's own module the current resource module for a scope.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

@@ -1,4 +1,5 @@
-// Border types, the standard non-client painter and the arrow glyphs.
+/// @file
+/// Border types, the standard non-client painter and the arrow glyphs.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
@@ -13,8 +14,11 @@ KELM_API UINT BrdPart(int nShift, int nInner, int nOuter);
 /// Stores the border type on the window and recomputes and repaints its frame at once.
 KELM_API void SetBorderType(CWnd* pWnd, UINT nType);
 
+/// Raised: ink inside; paper base outside at left and top, shadow at right and bottom.
 const UINT BT_RAISED = 0x31312121;
+/// Sunken: ink outside; shadow inside at left and top, paper base at right and bottom.
 const UINT BT_SUNKEN = 0x12121313;
+/// Etched: paper base over shadow at left and top, shadow over paper base at right and bottom.
 const UINT BT_ETCHED = 0x32322323;
 
 /// The offset of every glyph's shadow.
@@ -23,7 +27,15 @@ const CPoint ptShadowOffset(1, 1);
 extern KELM_API const char szKelmBorderType[];  ///< "KelmBorderType"
 extern KELM_API const char szScrollState[];     ///< "ScrollState": 1 while a Kelm scroll bar is shown
 
-enum EDir { dirUp = 0, dirRight = 1, dirDown = 2, dirLeft = 3, dirDropDown = 4, dirDropUp = 5 };
+/// The direction of an arrow glyph (CKStdPainter::DrawArrow).
+enum EDir {
+    dirUp = 0,        ///< up (scroll bar, spin button)
+    dirRight = 1,     ///< right
+    dirDown = 2,      ///< down
+    dirLeft = 3,      ///< left
+    dirDropDown = 4,  ///< a combo box's list opening downward
+    dirDropUp = 5     ///< a combo box's list opening upward
+};
 
 /// The standard non-client painter: the frame of a window's border type, the docking of a Kelm
 /// vertical scroll bar inside it, and the arrow glyphs drawn into masks. Static functions only;

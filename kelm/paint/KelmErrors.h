@@ -1,4 +1,5 @@
-// The texts Kelm throws (as char*) when GDI resources run out or its module cannot be found.
+/// @file
+/// The texts Kelm throws (as char*) when GDI resources run out or its module cannot be found.
 #pragma once
 
 namespace kelm {

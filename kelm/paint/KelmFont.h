@@ -1,4 +1,5 @@
-// Font metrics shared by the row controls (lists, combo box, trees).
+/// @file
+/// Font metrics shared by the row controls (lists, combo box, trees).
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

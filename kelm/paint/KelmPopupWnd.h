@@ -1,6 +1,7 @@
-// The popup snapshot window: shows a monochrome picture handed to it, in the library's look.
-// Owners (list and tree boxes) draw an item's text into a mask, send it with
-// WM_KELM_POPUP_SNAPSHOT, then size, place and show the popup themselves.
+/// @file
+/// The popup snapshot window: shows a monochrome picture handed to it, in the library's look.
+/// Owners (list and tree boxes) draw an item's text into a mask, send it with
+/// WM_KELM_POPUP_SNAPSHOT, then size, place and show the popup themselves.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

@@ -1,5 +1,6 @@
-// Mouse tracking: WM_MOUSELEAVE and WM_MOUSEHOVER for any window, with the request record of
-// the system's TrackMouseEvent.
+/// @file
+/// Mouse tracking: WM_MOUSELEAVE and WM_MOUSEHOVER for any window, with the request record of
+/// the system's TrackMouseEvent.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

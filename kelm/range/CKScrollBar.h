@@ -1,4 +1,5 @@
-// The self-painted scroll bar.
+/// @file
+/// The self-painted scroll bar.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

@@ -1,4 +1,5 @@
-// The self-painted horizontal slider and its geometry.
+/// @file
+/// The self-painted horizontal slider and its geometry.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>

@@ -1,4 +1,5 @@
-// The platform up-down control in Kelm's look.
+/// @file
+/// The platform up-down control in Kelm's look.
 #pragma once
 #include <afxcmn.h>
 #include <kelm/KelmDefs.h>

@@ -1,4 +1,5 @@
-// The scroll bar that follows a list box.
+/// @file
+/// The scroll bar that follows a list box.
 #pragma once
 #include <kelm/range/CKScrollBar.h>
 

@@ -1,4 +1,5 @@
-// The platform tooltip control in Kelm's look.
+/// @file
+/// The platform tooltip control in Kelm's look.
 #pragma once
 #include <afxcmn.h>
 #include <kelm/KelmDefs.h>

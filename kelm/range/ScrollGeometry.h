@@ -1,5 +1,6 @@
-// Scroll-bar arithmetic without windows: part rectangles, hit testing, the thumb drag and the
-// clamping of positions.
+/// @file
+/// Scroll-bar arithmetic without windows: part rectangles, hit testing, the thumb drag and the
+/// clamping of positions.
 #pragma once
 #include <afxwin.h>
 #include <kelm/KelmDefs.h>
