@@ -52,9 +52,10 @@ T_morse::T_morse(HINSTANCE hInstance, HWND hParent, char* path, int x, int y, in
 
     try {
         Register_Class();
-        // The class belongs to Tapkey's module, so the window is made for it too.
-        m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD, x, y, width, height, hParent, NULL, tapkey::Modul(),
-                                      NULL);
+        // The class belongs to Tapkey's module, so the window is made for it too. Its paint leaves
+        // the board, the speed bar and the mode box to themselves (no flash of the key picture).
+        m_hWindow = ::CreateWindowExA(0, kKlasa, "", WS_CHILD | WS_CLIPCHILDREN, x, y, width, height, hParent, NULL,
+                                      tapkey::Modul(), NULL);
         // MFC knows the window (the controls' parent); every message still ends in Wnd_Proc.
         if (m_hWindow == NULL || !m_wnd.SubclassWindow(m_hWindow))
             throw tapkey::szBrakOkna;

@@ -568,7 +568,7 @@ TEST_F(TapkeyWidget, RefusesATooLongSoundPath) {
 }
 
 // Resized by its host, the widget paints its whole new area in the background of its look.
-TEST_F(TapkeyWidget, PaintsTheWholeAreaAfterTheHostResizesIt) {
+TEST_F(TapkeyWidget, PaintsTheWholeAreaAfterTheHostResizesItButNotItsChildren) {
     const COLORREF paper = RGB(10, 200, 30);
     CKMPBitmapProvider look(CWnd::FromHandle(*host), nullptr, RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), nullptr, paper,
                             RGB(90, 90, 90), RGB(200, 200, 200), false);
@@ -582,6 +582,10 @@ TEST_F(TapkeyWidget, PaintsTheWholeAreaAfterTheHostResizesIt) {
                                       px.Count(paper, 330, 425, 340, 430))
         << "the new strips are not all background";
     EXPECT_TRUE(mt::LampDark(W()));
+
+    // A paint of the widget alone leaves its children's pixels to them.
+    ::RedrawWindow(W(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    EXPECT_TRUE(mt::CellNormal(Board(), 'A')) << "the widget painted over its board";
 }
 
 // Repaints long enough for a leak of GDI objects to exhaust them (a leaking paint breaks within
