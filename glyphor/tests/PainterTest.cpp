@@ -214,6 +214,48 @@ TEST(Painter, PolishTextLooksAsDrawnFromUnicode) {
     EXPECT_TRUE(a == b) << "code page 1250 text drawn with other glyphs than the Unicode text";
 }
 
+// Paints markup from the top-left corner of a w × h canvas and reads it back.
+kt::Pixels PaintAt00(const char* markup, const FormatTextParams& p, int w, int h, int mode, bool mono) {
+    Canvas c(w, h, mono);
+    c.dc.SetMapMode(mode);
+    CGHTMLTextPainter t;
+    t.SetGHTMLText(markup);
+    t.SetFormatParams(p);
+    const POINT o = c.ToLogical(0, 0), end = c.ToLogical(w, h);
+    EXPECT_TRUE(t.Paint(&c.dc, o.x, o.y, CRect(o, end), 0));
+    return c.Read();
+}
+
+// Runs that follow each other without a space touch: a text split into runs of one font paints
+// as the same text in one run, on a mask and in colour (where large text is antialiased), in both
+// mapping modes, in a face with a real italic and in one whose italic is made up.
+TEST(Painter, RunsWithoutASpaceBetweenThemTouch) {
+    const char* const pairs[][2] = {
+        {"<i>kursywa,</i> x", "<i>kursywa<font color=\"#c01020\">,</font></i> x"},
+        {"kursywa, x", "kursywa<font color=\"#c01020\">, </font>x"},
+        {"<i>sformatowany: </i>z", "<i><font color=\"#c01020\">sformatowany</font>: </i>z"},
+    };
+    for (const char* face : {"Liberation Sans", "Tahoma"}) {
+        for (int size : {110, 250}) {
+            FormatTextParams p = InkParams();
+            lstrcpynA(p.szFaceName, face, sizeof p.szFaceName);
+            p.nFontSize = size;
+            for (int mode : {MM_TEXT, MM_HIMETRIC}) {
+                for (bool mono : {true, false}) {
+                    for (const auto& pair : pairs) {
+                        SCOPED_TRACE(std::string(face) + " " + std::to_string(size) +
+                                     (mode == MM_TEXT ? " MM_TEXT " : " MM_HIMETRIC ") +
+                                     (mono ? "mask " : "colour ") + pair[1]);
+                        const kt::Pixels one = PaintAt00(pair[0], p, size * 3 / 2, size / 4, mode, mono);
+                        EXPECT_GT(one.width() * one.height() - one.Count(kWhite), 100);
+                        EXPECT_TRUE(PaintAt00(pair[1], p, size * 3 / 2, size / 4, mode, mono) == one);
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(Painter, MaskGetsAllTextInTheTextColour) {
     Canvas mask(120, 30, true);
     FormatTextParams p = GetDefaultFormatTextParams();
