@@ -377,10 +377,14 @@ struct CGHTMLTextPainter::Impl {
     FormatTextParams params = GetDefaultFormatTextParams();
     int maxWidth = -1;
 
+    // The layout is kept between paints and made again only when the text, the width, the
+    // record (but for its colours) or the device's font mapping changes.
     bool formatted = false;
+    std::string deviceKey;           // Units::Key of the DC the layout was made for
     glyphor::Document doc;
     glyphor::Layout layout;
     std::vector<LOGFONTA> logFonts;  // by style, heights in the formatting DC's logical units
+    std::unique_ptr<FontSet> fonts;  // of logFonts, held while the layout is
     bool yDown = true;
     int shadowX = 0, shadowY = 0;    // logical, positive
 
@@ -390,45 +394,71 @@ struct CGHTMLTextPainter::Impl {
     }
 };
 
+namespace {
+
+// Whether two records lay text out alike: equal but for the colours and the face name's bytes
+// after its end.
+bool SameLayoutParams(const FormatTextParams& a, const FormatTextParams& b) {
+    FormatTextParams x = a, y = b;
+    for (FormatTextParams* r : {&x, &y}) {
+        r->crText = r->crLink = r->crShadow = 0;
+        r->crSpare[0] = r->crSpare[1] = r->crSpare[2] = 0;
+        const size_t n = strnlen(r->szFaceName, sizeof r->szFaceName);
+        std::memset(r->szFaceName + n, 0, sizeof r->szFaceName - n);
+    }
+    return std::memcmp(&x, &y, sizeof x) == 0;
+}
+
+}  // namespace
+
 CGHTMLTextPainter::CGHTMLTextPainter() : m_pImpl(new Impl) {}
 
 CGHTMLTextPainter::~CGHTMLTextPainter() { delete m_pImpl; }
 
 void CGHTMLTextPainter::SetGHTMLText(CString strText) {
-    m_pImpl->text.assign((LPCSTR)strText, strText.GetLength());
+    const size_t n = (size_t)strText.GetLength();
+    if (m_pImpl->text.size() == n && std::memcmp(m_pImpl->text.data(), (LPCSTR)strText, n) == 0) return;
+    m_pImpl->text.assign((LPCSTR)strText, n);
     m_pImpl->Invalidate();
 }
 
 void CGHTMLTextPainter::SetFormatParams(FormatTextParams params) {
     params.szFaceName[sizeof(params.szFaceName) - 1] = '\0';
+    const bool same = SameLayoutParams(params, m_pImpl->params);
     m_pImpl->params = params;
-    m_pImpl->Invalidate();
+    if (!same) m_pImpl->Invalidate();
 }
 
 void CGHTMLTextPainter::SetMaxWidth(int nMaxWidth) {
+    if (nMaxWidth == m_pImpl->maxWidth) return;
     m_pImpl->maxWidth = nMaxWidth;
     m_pImpl->Invalidate();
 }
 
 BOOL CGHTMLTextPainter::Format(CDC* pDC) {
     Impl& m = *m_pImpl;
-    m.Invalidate();
     HDC hdc = pDC == nullptr ? NULL : pDC->m_hAttribDC ? pDC->m_hAttribDC : pDC->m_hDC;
-    if (hdc == NULL) return FALSE;
+    if (hdc == NULL) {
+        m.Invalidate();
+        return FALSE;
+    }
+    Units units(hdc);
+    if (m.formatted && units.Key() == m.deviceKey) return TRUE;
+    m.Invalidate();
 
     const FormatTextParams& p = m.params;
     glyphor::ParseOptions parse;
     parse.newlineBreaks = p.bNewlineBreaks != 0;
     m.doc = glyphor::ParseMarkup(m.text.data(), m.text.size(), parse);
 
-    Units units(hdc);
     m.yDown = units.YDown();
+    m.fonts.reset();
     m.logFonts.clear();
     for (const glyphor::Style& s : m.doc.styles) m.logFonts.push_back(MakeLogFont(s, p, units));
 
-    FontSet fonts(m.logFonts);
+    m.fonts.reset(new FontSet(m.logFonts));
     DCStateGuard state(hdc);
-    GdiMeasurer measurer(hdc, units, fonts, m.doc.styles.size());
+    GdiMeasurer measurer(hdc, units, *m.fonts, m.doc.styles.size());
 
     glyphor::LayoutOptions o;
     o.maxWidth = m.maxWidth;
@@ -454,6 +484,7 @@ BOOL CGHTMLTextPainter::Format(CDC* pDC) {
         layout.height += m.shadowY;
     }
     m.layout = std::move(layout);
+    m.deviceKey = units.Key();
     m.formatted = true;
     return TRUE;
 }
@@ -470,7 +501,7 @@ BOOL CGHTMLTextPainter::Paint(CDC* pDC, int x, int y, CRect rcClip, int nFlags) 
 
     HDC hdc = pDC->m_hDC;
     const FormatTextParams& p = m.params;
-    FontSet fonts(m.logFonts);
+    FontSet& fonts = *m.fonts;
     DCStateGuard state(hdc);
     if (!(nFlags & GHTP_NOCLIP)) {
         rcClip.NormalizeRect();

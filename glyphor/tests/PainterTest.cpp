@@ -256,6 +256,59 @@ TEST(Painter, RunsWithoutASpaceBetweenThemTouch) {
     }
 }
 
+// What a painter shows after a change: its size and picture on a fresh canvas in mapping mode.
+struct Shown {
+    int w, h;
+    kt::Pixels px;
+    bool operator==(const Shown& o) const { return w == o.w && h == o.h && px == o.px; }
+};
+Shown Show(CGHTMLTextPainter& t, int mode) {
+    Canvas c(200, 60);
+    c.dc.SetMapMode(mode);
+    EXPECT_TRUE(t.Format(&c.dc));
+    const POINT o = c.ToLogical(0, 0), end = c.ToLogical(200, 60);
+    EXPECT_TRUE(t.Paint(&c.dc, o.x, o.y, CRect(o, end), 0));
+    return Shown{t.GetWidth(), t.GetHeight(), c.Read()};
+}
+Shown ShowFresh(const char* markup, const FormatTextParams& p, int maxWidth, int mode) {
+    CGHTMLTextPainter t;
+    t.SetGHTMLText(markup);
+    t.SetFormatParams(p);
+    t.SetMaxWidth(maxWidth);
+    return Show(t, mode);
+}
+
+// A painter keeps its layout from paint to paint, and after each change of text, width, record,
+// colour or mapping shows what a new painter shows.
+TEST(Painter, KeptLayoutFollowsEveryChange) {
+    const char* const a = "Tekst <b>pogrubiony</b> i <i>kursywa</i>";
+    const char* const b = "Inny <u>tekst</u>";
+    FormatTextParams p = InkParams();
+    CGHTMLTextPainter t;
+    t.SetGHTMLText(a);
+    t.SetFormatParams(p);
+    const Shown first = Show(t, MM_TEXT);
+    EXPECT_TRUE(Show(t, MM_TEXT) == first);
+    EXPECT_TRUE(Show(t, MM_HIMETRIC) == ShowFresh(a, p, -1, MM_HIMETRIC));
+    EXPECT_TRUE(Show(t, MM_TEXT) == first);
+    t.SetGHTMLText(b);
+    EXPECT_TRUE(Show(t, MM_TEXT) == ShowFresh(b, p, -1, MM_TEXT));
+    t.SetGHTMLText(a);
+    t.SetMaxWidth(60);
+    const Shown narrow = Show(t, MM_TEXT);
+    EXPECT_GT(narrow.h, first.h);
+    EXPECT_TRUE(narrow == ShowFresh(a, p, 60, MM_TEXT));
+    t.SetMaxWidth(-1);
+    p.nFontSize = 120;
+    t.SetFormatParams(p);
+    EXPECT_TRUE(Show(t, MM_TEXT) == ShowFresh(a, p, -1, MM_TEXT));
+    p.crText = RGB(0x10, 0x80, 0x20);
+    t.SetFormatParams(p);
+    const Shown green = Show(t, MM_TEXT);
+    EXPECT_GT(green.px.Count(p.crText), 20);
+    EXPECT_TRUE(green == ShowFresh(a, p, -1, MM_TEXT));
+}
+
 TEST(Painter, MaskGetsAllTextInTheTextColour) {
     Canvas mask(120, 30, true);
     FormatTextParams p = GetDefaultFormatTextParams();

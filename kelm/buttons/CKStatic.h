@@ -6,6 +6,7 @@
 #include <kelm/KelmDefs.h>
 
 #include <FormatTextParams.h>
+#include <GHTMLTextPainter.h>
 
 class KELM_API CKStatic : public CStatic {
 public:
@@ -29,6 +30,7 @@ protected:
     bool m_bHtml;                      // formatted mode
     FormatTextParams* m_pFormatParams; // layout parameters of formatted mode; borrowed
     bool m_bOwnText;                   // m_strText is the text (set by WM_CREATE and WM_SETTEXT)
+    CGHTMLTextPainter m_painter;       // formatted mode: keeps its layout from paint to paint
 
     afx_msg void OnPaint();
     afx_msg LRESULT OnGetText(WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include <kelm/KelmDefs.h>
 
 #include <FormatTextParams.h>
+#include <GHTMLTextPainter.h>
 
 class KELM_API CKToolTipCtrl : public CToolTipCtrl {
 public:
@@ -24,8 +25,15 @@ public:
     FormatTextParams m_params;
 
 protected:
+    // Lays the tip's text out for dc (MM_HIMETRIC), again only when the text, the record or the
+    // mapping changed since the last time.
+    CGHTMLTextPainter& LaidOutText(CDC& dc);
+
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
     DECLARE_MESSAGE_MAP()
+
+private:
+    CGHTMLTextPainter m_text;
 };
