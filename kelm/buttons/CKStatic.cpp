@@ -2,6 +2,7 @@
 
 #include <GHTMLTextPainter.h>
 #include <kelm/paint/CKPaintBuffer.h>
+#include <kelm/paint/KelmMapping.h>
 #include <kelm/paint/CKStdPainter.h>
 
 BEGIN_MESSAGE_MAP(CKStatic, CStatic)
@@ -80,7 +81,7 @@ void CKStatic::DrawTextMask(CDC& mask, const CRect& rcMask, const CString& strTe
         return;
     }
 
-    const int nOldMode = mask.SetMapMode(MM_HIMETRIC);
+    const int nOldMode = KelmSetHimetricMapping(&mask);
     // The painter lays the text out again only when the text, the record or the mapping changed.
     m_painter.SetGHTMLText(strText);
     FormatTextParams params = m_pFormatParams != NULL ? *m_pFormatParams : GetDefaultFormatTextParams();

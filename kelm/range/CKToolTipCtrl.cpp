@@ -2,6 +2,7 @@
 
 #include <GHTMLTextPainter.h>
 #include <kelm/paint/CKPaintBuffer.h>
+#include <kelm/paint/KelmMapping.h>
 #include <kelm/paint/CKStdPainter.h>
 
 #include <cstdlib>
@@ -47,7 +48,7 @@ void CKToolTipCtrl::OnPaint() {
         CKPaintBuffer::PaintLayers(painter, &target, NULL, buffer.Rect(), SKLayers{ctBitmap, false, ctShadow, ctBitmap});
 
         const int nSaved = target.SaveDC();
-        target.SetMapMode(MM_HIMETRIC);
+        KelmSetHimetricMapping(&target);
         CGHTMLTextPainter& text = LaidOutText(target);
         FormatTextParams params = m_params;
         params.crText = params.crLink = params.crShadow = painter.GetColor(ctBase, true);
@@ -70,7 +71,7 @@ void CKToolTipCtrl::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
     } else {
         CClientDC dc(this);
         const int nSaved = dc.SaveDC();
-        dc.SetMapMode(MM_HIMETRIC);
+        KelmSetHimetricMapping(&dc);
         const CGHTMLTextPainter& text = LaidOutText(dc);
         CPoint ptExtent(text.GetWidth(), text.GetHeight());
         dc.LPtoDP(&ptExtent);
