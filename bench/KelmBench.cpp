@@ -1,6 +1,8 @@
 // Repaint benchmark: for each control, the median time of a full repaint (invalidate, update)
 // of the skinned control and of the platform's control of the same kind and size, measured in
-// the same process, and their ratio. Prints a table and writes it to a file.
+// the same process, and their ratio; then the floor, the cheapest repaint of a window of the
+// skinned control's size (one SRCCOPY blit from a kept memory DC), and the control's ratio to
+// it. Prints a table and writes it to a file.
 #include <afxwin.h>
 
 #include <algorithm>
@@ -53,6 +55,72 @@ double MedianRepaint(HWND hWnd, int n) {
     return t[n / 2];
 }
 
+// The floor window: its paint is one SRCCOPY blit of its whole client area from a memory DC
+// made when it is created and kept until it goes.
+struct FloorWindow {
+    HDC memory = NULL;
+    HBITMAP bitmap = NULL;
+    HGDIOBJ old = NULL;
+};
+
+LRESULT CALLBACK FloorProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    FloorWindow* f = reinterpret_cast<FloorWindow*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC hdc = ::BeginPaint(hWnd, &ps);
+        RECT rc;
+        ::GetClientRect(hWnd, &rc);
+        if (f != nullptr) ::BitBlt(hdc, 0, 0, rc.right, rc.bottom, f->memory, 0, 0, SRCCOPY);
+        ::EndPaint(hWnd, &ps);
+        return 0;
+    }
+    }
+    return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+}
+
+// Median repaint of a floor window placed and sized like hLike (a child of hLike's parent, or
+// a popup where hLike is one), in microseconds.
+double FloorRepaint(HWND hLike, int n) {
+    static const char* const kClass = [] {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = &FloorProc;
+        wc.hInstance = ::GetModuleHandleA(NULL);
+        wc.lpszClassName = "KelmBenchFloor";
+        ::RegisterClassA(&wc);
+        return "KelmBenchFloor";
+    }();
+    RECT rc;
+    ::GetClientRect(hLike, &rc);
+    const bool child = (::GetWindowLongA(hLike, GWL_STYLE) & WS_CHILD) != 0;
+    HWND hParent = child ? ::GetParent(hLike) : NULL;
+    POINT at = {0, 0};
+    ::ClientToScreen(hLike, &at);
+    if (child) ::ScreenToClient(hParent, &at);
+    HWND hFloor = ::CreateWindowExA(0, kClass, "", (child ? WS_CHILD : WS_POPUP) | WS_VISIBLE, at.x, at.y,
+                                    std::max(1L, (long)rc.right), std::max(1L, (long)rc.bottom), hParent, NULL,
+                                    ::GetModuleHandleA(NULL), NULL);
+    if (hFloor == NULL) return 0;
+    FloorWindow f;
+    HDC screen = ::GetDC(hFloor);
+    f.memory = ::CreateCompatibleDC(screen);
+    f.bitmap = ::CreateCompatibleBitmap(screen, std::max(1L, (long)rc.right), std::max(1L, (long)rc.bottom));
+    ::ReleaseDC(hFloor, screen);
+    f.old = ::SelectObject(f.memory, f.bitmap);
+    ::PatBlt(f.memory, 0, 0, rc.right, rc.bottom, WHITENESS);
+    ::SetWindowLongPtrA(hFloor, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&f));
+    Pump();
+    MedianRepaint(hFloor, 20);  // warm-up
+    const double floor = MedianRepaint(hFloor, n);
+    ::DestroyWindow(hFloor);
+    Pump();
+    ::SelectObject(f.memory, f.old);
+    ::DeleteObject(f.bitmap);
+    ::DeleteDC(f.memory);
+    return floor;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,8 +144,8 @@ int main(int argc, char** argv) {
                   int(sizeof(void*) * 8));
     table += line;
     std::fputs(line, stdout);
-    std::snprintf(line, sizeof line, "%-22s %9s %12s %12s %7s\n", "control", "size", "skinned us", "platform us",
-                  "ratio");
+    std::snprintf(line, sizeof line, "%-22s %9s %12s %12s %7s %9s %9s\n", "control", "size", "skinned us",
+                  "platform us", "ratio", "floor us", "x floor");
     if (bRepaint) {
         table += line;
         std::fputs(line, stdout);
@@ -89,6 +157,7 @@ int main(int argc, char** argv) {
         Pump();
         MedianRepaint(hSkinned, 20);  // warm-up
         const double skinned = MedianRepaint(hSkinned, repaints);
+        const double floor = FloorRepaint(hSkinned, repaints);
         c.destroy();
         Pump();
         double platform = 0;
@@ -102,11 +171,12 @@ int main(int argc, char** argv) {
         }
         char size[32];
         std::snprintf(size, sizeof size, "%ldx%ld", (long)c.size.cx, (long)c.size.cy);
-        if (platform > 0)
-            std::snprintf(line, sizeof line, "%-22s %9s %12.1f %12.1f %7.2f\n", c.name, size, skinned, platform,
-                          skinned / platform);
-        else
-            std::snprintf(line, sizeof line, "%-22s %9s %12.1f %12s %7s\n", c.name, size, skinned, "-", "-");
+        char vsPlatform[64], vsFloor[64];
+        if (platform > 0) std::snprintf(vsPlatform, sizeof vsPlatform, "%12.1f %7.2f", platform, skinned / platform);
+        else std::snprintf(vsPlatform, sizeof vsPlatform, "%12s %7s", "-", "-");
+        if (floor > 0) std::snprintf(vsFloor, sizeof vsFloor, "%9.1f %9.2f", floor, skinned / floor);
+        else std::snprintf(vsFloor, sizeof vsFloor, "%9s %9s", "-", "-");
+        std::snprintf(line, sizeof line, "%-22s %9s %12.1f %s %s\n", c.name, size, skinned, vsPlatform, vsFloor);
         table += line;
         std::fputs(line, stdout);
         std::fflush(stdout);

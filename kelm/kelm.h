@@ -12,6 +12,7 @@
 #include <kelm/paint/CKResourceScope.h>
 #include <kelm/paint/CKStdPainter.h>
 #include <kelm/paint/KelmFont.h>
+#include <kelm/paint/KelmMapping.h>
 #include <kelm/paint/KelmPopupWnd.h>
 #include <kelm/paint/KelmTrackMouse.h>
 #include <kelm/buttons/CKButton.h>

@@ -214,6 +214,101 @@ TEST(Painter, PolishTextLooksAsDrawnFromUnicode) {
     EXPECT_TRUE(a == b) << "code page 1250 text drawn with other glyphs than the Unicode text";
 }
 
+// Paints markup from the top-left corner of a w × h canvas and reads it back.
+kt::Pixels PaintAt00(const char* markup, const FormatTextParams& p, int w, int h, int mode, bool mono) {
+    Canvas c(w, h, mono);
+    c.dc.SetMapMode(mode);
+    CGHTMLTextPainter t;
+    t.SetGHTMLText(markup);
+    t.SetFormatParams(p);
+    const POINT o = c.ToLogical(0, 0), end = c.ToLogical(w, h);
+    EXPECT_TRUE(t.Paint(&c.dc, o.x, o.y, CRect(o, end), 0));
+    return c.Read();
+}
+
+// Runs that follow each other without a space touch: a text split into runs of one font paints
+// as the same text in one run, on a mask and in colour (where large text is antialiased), in both
+// mapping modes, in a face with a real italic and in one whose italic is made up.
+TEST(Painter, RunsWithoutASpaceBetweenThemTouch) {
+    const char* const pairs[][2] = {
+        {"<i>kursywa,</i> x", "<i>kursywa<font color=\"#c01020\">,</font></i> x"},
+        {"kursywa, x", "kursywa<font color=\"#c01020\">, </font>x"},
+        {"<i>sformatowany: </i>z", "<i><font color=\"#c01020\">sformatowany</font>: </i>z"},
+    };
+    for (const char* face : {"Liberation Sans", "Tahoma"}) {
+        for (int size : {110, 250}) {
+            FormatTextParams p = InkParams();
+            lstrcpynA(p.szFaceName, face, sizeof p.szFaceName);
+            p.nFontSize = size;
+            for (int mode : {MM_TEXT, MM_HIMETRIC}) {
+                for (bool mono : {true, false}) {
+                    for (const auto& pair : pairs) {
+                        SCOPED_TRACE(std::string(face) + " " + std::to_string(size) +
+                                     (mode == MM_TEXT ? " MM_TEXT " : " MM_HIMETRIC ") +
+                                     (mono ? "mask " : "colour ") + pair[1]);
+                        const kt::Pixels one = PaintAt00(pair[0], p, size * 3 / 2, size / 4, mode, mono);
+                        EXPECT_GT(one.width() * one.height() - one.Count(kWhite), 100);
+                        EXPECT_TRUE(PaintAt00(pair[1], p, size * 3 / 2, size / 4, mode, mono) == one);
+                    }
+                }
+            }
+        }
+    }
+}
+
+// What a painter shows after a change: its size and picture on a fresh canvas in mapping mode.
+struct Shown {
+    int w, h;
+    kt::Pixels px;
+    bool operator==(const Shown& o) const { return w == o.w && h == o.h && px == o.px; }
+};
+Shown Show(CGHTMLTextPainter& t, int mode) {
+    Canvas c(200, 60);
+    c.dc.SetMapMode(mode);
+    EXPECT_TRUE(t.Format(&c.dc));
+    const POINT o = c.ToLogical(0, 0), end = c.ToLogical(200, 60);
+    EXPECT_TRUE(t.Paint(&c.dc, o.x, o.y, CRect(o, end), 0));
+    return Shown{t.GetWidth(), t.GetHeight(), c.Read()};
+}
+Shown ShowFresh(const char* markup, const FormatTextParams& p, int maxWidth, int mode) {
+    CGHTMLTextPainter t;
+    t.SetGHTMLText(markup);
+    t.SetFormatParams(p);
+    t.SetMaxWidth(maxWidth);
+    return Show(t, mode);
+}
+
+// A painter keeps its layout from paint to paint, and after each change of text, width, record,
+// colour or mapping shows what a new painter shows.
+TEST(Painter, KeptLayoutFollowsEveryChange) {
+    const char* const a = "Tekst <b>pogrubiony</b> i <i>kursywa</i>";
+    const char* const b = "Inny <u>tekst</u>";
+    FormatTextParams p = InkParams();
+    CGHTMLTextPainter t;
+    t.SetGHTMLText(a);
+    t.SetFormatParams(p);
+    const Shown first = Show(t, MM_TEXT);
+    EXPECT_TRUE(Show(t, MM_TEXT) == first);
+    EXPECT_TRUE(Show(t, MM_HIMETRIC) == ShowFresh(a, p, -1, MM_HIMETRIC));
+    EXPECT_TRUE(Show(t, MM_TEXT) == first);
+    t.SetGHTMLText(b);
+    EXPECT_TRUE(Show(t, MM_TEXT) == ShowFresh(b, p, -1, MM_TEXT));
+    t.SetGHTMLText(a);
+    t.SetMaxWidth(60);
+    const Shown narrow = Show(t, MM_TEXT);
+    EXPECT_GT(narrow.h, first.h);
+    EXPECT_TRUE(narrow == ShowFresh(a, p, 60, MM_TEXT));
+    t.SetMaxWidth(-1);
+    p.nFontSize = 120;
+    t.SetFormatParams(p);
+    EXPECT_TRUE(Show(t, MM_TEXT) == ShowFresh(a, p, -1, MM_TEXT));
+    p.crText = RGB(0x10, 0x80, 0x20);
+    t.SetFormatParams(p);
+    const Shown green = Show(t, MM_TEXT);
+    EXPECT_GT(green.px.Count(p.crText), 20);
+    EXPECT_TRUE(green == ShowFresh(a, p, -1, MM_TEXT));
+}
+
 TEST(Painter, MaskGetsAllTextInTheTextColour) {
     Canvas mask(120, 30, true);
     FormatTextParams p = GetDefaultFormatTextParams();

@@ -2,6 +2,7 @@
 
 #include <GHTMLTextPainter.h>
 #include <kelm/paint/CKPaintBuffer.h>
+#include <kelm/paint/KelmMapping.h>
 #include <kelm/paint/CKStdPainter.h>
 
 BEGIN_MESSAGE_MAP(CKStatic, CStatic)
@@ -80,17 +81,17 @@ void CKStatic::DrawTextMask(CDC& mask, const CRect& rcMask, const CString& strTe
         return;
     }
 
-    const int nOldMode = mask.SetMapMode(MM_HIMETRIC);
-    CGHTMLTextPainter painter;
-    painter.SetGHTMLText(strText);
+    const int nOldMode = KelmSetHimetricMapping(&mask);
+    // The painter lays the text out again only when the text, the record or the mapping changed.
+    m_painter.SetGHTMLText(strText);
     FormatTextParams params = m_pFormatParams != NULL ? *m_pFormatParams : GetDefaultFormatTextParams();
     params.crText = params.crLink = params.crShadow = ink;  // every run lands on the mask as ink
-    painter.SetFormatParams(params);
-    painter.SetMaxWidth(-1);
-    painter.Format(&mask);
+    m_painter.SetFormatParams(params);
+    m_painter.SetMaxWidth(-1);
+    m_painter.Format(&mask);
     CRect rcLogical(rcMask);
     mask.DPtoLP(&rcLogical);
-    painter.Paint(&mask, rcLogical.left, rcLogical.top, rcLogical, 0);
+    m_painter.Paint(&mask, rcLogical.left, rcLogical.top, rcLogical, 0);
     mask.SetMapMode(nOldMode);
 }
 

@@ -5,6 +5,7 @@
 #include <kelm/KelmDefs.h>
 
 #include <FormatTextParams.h>
+#include <GHTMLTextPainter.h>
 
 /// Static text in Kelm's look: the text becomes a mask painted with the look's background, a
 /// one-pixel shadow and the ink pattern. Plain mode draws one line in the control's font, one
@@ -51,6 +52,7 @@ protected:
     bool m_bHtml;                      ///< formatted mode
     FormatTextParams* m_pFormatParams; ///< layout parameters of formatted mode; borrowed
     bool m_bOwnText;                   ///< m_strText is the text (set by WM_CREATE and WM_SETTEXT)
+    CGHTMLTextPainter m_painter;       ///< formatted mode: keeps its layout from paint to paint
 
     // Message handlers (the messages are listed in the class description).
     /// @cond HANDLERS

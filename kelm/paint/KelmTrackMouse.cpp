@@ -4,8 +4,6 @@
 
 #include <vector>
 
-extern "C" IMAGE_DOS_HEADER __ImageBase;
-
 namespace {
 
 const DWORD kPollMs = 50;         // worker period
@@ -23,12 +21,24 @@ struct TrackRecord {
     bool bResting;      // dwStartTick and ptStart are set
 };
 
+// A mouse hook on one thread of this process; the thread's handle tells when it has ended (its
+// id may then be given to a new thread).
+struct ThreadHook {
+    DWORD dwThreadId;
+    HANDLE hThread;  // SYNCHRONIZE access; NULL when it could not be opened
+    HHOOK hHook;
+};
+
 LRESULT CALLBACK TrackMouseHook(int nCode, WPARAM wParam, LPARAM lParam);
 UINT AFX_CDECL TrackWorker(LPVOID);
 
-// The process's tracking state. The records, the flags, the hook and the worker are guarded by
+// The process's tracking state. The records, the flags, the hooks and the worker are guarded by
 // m_mutex, which is only ever held for a pass or a request, never while a thread starts. The
 // stop and start-done events live as long as the state.
+//
+// The mouse hooks are per thread, never desktop-wide: each thread that makes a request gets one
+// on its first request, so only this process's input runs this module. A hook of a thread that
+// has ended is dropped at the next request; all go at shutdown.
 class CTrackService {
 public:
     CTrackService()
@@ -41,20 +51,22 @@ public:
     void RunWorker();
     bool Shutdown();
     LRESULT CallNextHook(int nCode, WPARAM wParam, LPARAM lParam) {
-        return ::CallNextHookEx(m_hHook, nCode, wParam, lParam);
+        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
     }
 
     volatile LONG m_nHookCalls = 0;  // hook procedures running now
 
 private:
     void Start();
+    void HookThisThread();
+    static void Unhook(const ThreadHook& h);
     static bool Decide(TrackRecord& rec, POINT pt, DWORD dwNow);
 
     CMutex m_mutex;
     std::vector<TrackRecord> m_records;
     bool m_bStarted = false;
     bool m_bClosed = false;
-    HHOOK m_hHook = NULL;
+    std::vector<ThreadHook> m_hooks;
     CWinThread* m_pWorker = NULL;
     HANDLE m_hRunning = NULL;     // set by the worker once it runs its loop
     HANDLE m_hParked = NULL;      // set by the worker as it parks (its own handle, see Shutdown)
@@ -105,12 +117,58 @@ void CTrackService::Request(const TRACKMOUSEEVENT& tme) {
         }
     }
     if (bStart) Start();
+    HookThisThread();
+}
+
+void CTrackService::Unhook(const ThreadHook& h) {
+    ::UnhookWindowsHookEx(h.hHook);  // fails harmlessly for a thread that has ended
+    if (h.hThread != NULL) ::CloseHandle(h.hThread);
+}
+
+// Installs the calling thread's hook unless it has one; drops the hooks of ended threads.
+void CTrackService::HookThisThread() {
+    const DWORD dwThread = ::GetCurrentThreadId();
+    {
+        CSingleLock lock(&m_mutex, TRUE);
+        if (m_bClosed) return;
+        bool bHooked = false;
+        for (size_t i = 0; i < m_hooks.size();) {
+            const ThreadHook& h = m_hooks[i];
+            if (h.hThread != NULL && ::WaitForSingleObject(h.hThread, 0) == WAIT_OBJECT_0) {
+                Unhook(h);
+                m_hooks.erase(m_hooks.begin() + i);
+            } else {
+                bHooked = bHooked || h.dwThreadId == dwThread;
+                ++i;
+            }
+        }
+        if (bHooked) return;
+    }
+    // Only this thread adds its own hook, so it is still missing once the mutex is released.
+    ThreadHook h = {dwThread, ::OpenThread(SYNCHRONIZE, FALSE, dwThread),
+                    ::SetWindowsHookExA(WH_MOUSE, TrackMouseHook, NULL, dwThread)};
+    if (h.hHook == NULL) {  // the worker alone serves this thread
+        if (h.hThread != NULL) ::CloseHandle(h.hThread);
+        return;
+    }
+    bool bKept = false;
+    {
+        CSingleLock lock(&m_mutex, TRUE);
+        if (!m_bClosed) {
+            try {
+                m_hooks.push_back(h);
+                bKept = true;
+            } catch (...) {
+                // Out of memory: the hook goes again below, the worker serves this thread.
+            }
+        }
+    }
+    if (!bKept) Unhook(h);
 }
 
 // Runs outside the mutex: hook passes and other requests go on while the worker starts. What it
 // makes is published under the mutex unless the unload has begun, in which case it is undone.
 void CTrackService::Start() {
-    HHOOK hHook = ::SetWindowsHookExA(WH_MOUSE, TrackMouseHook, (HINSTANCE)&__ImageBase, 0);
     HANDLE hRunning = ::CreateEventA(NULL, TRUE, FALSE, NULL);
     HANDLE hParked = ::CreateEventA(NULL, TRUE, FALSE, NULL);
     HANDLE hParkedSeen = NULL;
@@ -131,7 +189,6 @@ void CTrackService::Start() {
         CSingleLock lock(&m_mutex, TRUE);
         bClosed = m_bClosed;
         if (!bClosed) {
-            m_hHook = hHook;
             m_pWorker = pThread;
             m_hRunning = hRunning;
             m_hParked = hParked;
@@ -140,7 +197,6 @@ void CTrackService::Start() {
     }
     if (bClosed) {
         // The library is unloading: the worker never ran and never will.
-        if (hHook != NULL) ::UnhookWindowsHookEx(hHook);
         if (pThread != NULL) {
             ::TerminateThread(pThread->m_hThread, 0);
             delete pThread;
@@ -171,14 +227,8 @@ void CTrackService::Start() {
 // and return into unmapped code). At process exit the other threads are already gone and
 // nothing is waited for; returns false then: the state must outlive the call.
 bool CTrackService::Shutdown() {
-    if (ProcessIsExiting()) {
-        // Wine keeps a global hook whose process has ended and loads this module into every
-        // process that gets mouse input afterwards; remove it here as well.
-        if (m_hHook != NULL) ::UnhookWindowsHookEx(m_hHook);
-        m_hHook = NULL;
-        return false;
-    }
-    HHOOK hHook;
+    if (ProcessIsExiting()) return false;  // the hooks end with their threads
+    std::vector<ThreadHook> hooks;
     CWinThread* pWorker;
     {
         // The mutex is held only for a pass or a request; a pass caught by the loader lock that
@@ -194,13 +244,12 @@ bool CTrackService::Shutdown() {
     {
         CSingleLock lock(&m_mutex);
         lock.Lock(kStopWaitMs);
-        hHook = m_hHook;
-        m_hHook = NULL;
+        hooks.swap(m_hooks);
         pWorker = m_pWorker;
         m_pWorker = NULL;
     }
-    if (hHook != NULL) {
-        ::UnhookWindowsHookEx(hHook);
+    if (!hooks.empty()) {
+        for (const ThreadHook& h : hooks) Unhook(h);
         const DWORD dwStart = ::GetTickCount();
         while (m_nHookCalls != 0 && ::GetTickCount() - dwStart < kDrainWaitMs) ::Sleep(1);
     }

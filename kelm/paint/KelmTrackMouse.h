@@ -12,8 +12,9 @@
 /// request in force: asking again while one is pending changes nothing. A request ends with its
 /// notification, when the cursor leaves the window (also for TME_HOVER alone, which then posts
 /// nothing), or when the window is destroyed. cbSize is not examined.
-/// The first call installs a mouse hook and starts a worker thread that checks every 50 ms; both
-/// stop when the library is unloaded.
+/// The first call starts a worker thread that checks every 50 ms; each thread's first call
+/// installs a mouse hook for that thread only (no other process runs this library's code). The
+/// worker and the hooks stop when the library is unloaded.
 KELM_API BOOL KELMTrackMouseEvent(LPTRACKMOUSEEVENT lpEventTrack);
 
 /// One check of all pending requests against the cursor position; notifications are posted,

@@ -10,4 +10,8 @@ if(KELM_BUILD_TESTS)
   target_link_libraries(kelm_tracking_host PRIVATE user32)
   add_dependencies(kelm_tracking_host Kelm)
   add_dependencies(kelm_tracking_tests kelm_tracking_host)
+  # A bystander process that shows a window and reports whether Kelm.dll was loaded into it.
+  add_executable(kelm_tracking_bystander ${CMAKE_CURRENT_LIST_DIR}/tests/TrackBystander.cpp)
+  target_link_libraries(kelm_tracking_bystander PRIVATE user32)
+  add_dependencies(kelm_tracking_tests kelm_tracking_bystander)
 endif()

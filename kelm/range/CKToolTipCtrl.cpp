@@ -2,6 +2,7 @@
 
 #include <GHTMLTextPainter.h>
 #include <kelm/paint/CKPaintBuffer.h>
+#include <kelm/paint/KelmMapping.h>
 #include <kelm/paint/CKStdPainter.h>
 
 #include <cstdlib>
@@ -25,6 +26,16 @@ void CKToolTipCtrl::KeepOnScreen(int& x, int& y, int cx, int cy, int cxScreen, i
     if (y >= cyScreen - 60 - cy) y = y - cy - 30;
 }
 
+CGHTMLTextPainter& CKToolTipCtrl::LaidOutText(CDC& dc) {
+    CString strText;
+    GetWindowText(strText);
+    m_text.SetGHTMLText(strText);
+    m_text.SetFormatParams(m_params);  // colours aside, the record of the paint
+    m_text.SetMaxWidth(-1);
+    m_text.Format(&dc);
+    return m_text;
+}
+
 void CKToolTipCtrl::OnPaint() {
     CPaintDC dc(this);
     CRect rc;
@@ -36,21 +47,13 @@ void CKToolTipCtrl::OnPaint() {
         CKMaskPainter painter(this);
         CKPaintBuffer::PaintLayers(painter, &target, NULL, buffer.Rect(), SKLayers{ctBitmap, false, ctShadow, ctBitmap});
 
+        const int nSaved = target.SaveDC();
+        KelmSetHimetricMapping(&target);
+        CGHTMLTextPainter& text = LaidOutText(target);
         FormatTextParams params = m_params;
         params.crText = params.crLink = params.crShadow = painter.GetColor(ctBase, true);
-        CString strText;
-        GetWindowText(strText);
-
-        const int nSaved = target.SaveDC();
-        target.SetMapMode(MM_HIMETRIC);
-        {
-            CGHTMLTextPainter text;
-            text.SetGHTMLText(strText);
-            text.SetFormatParams(params);
-            text.SetMaxWidth(-1);
-            text.Format(&target);
-            text.Paint(&target, 0, 0, CRect(0, 0, 1000000, -1000000), 0);
-        }
+        text.SetFormatParams(params);  // new colours keep the layout
+        text.Paint(&target, 0, 0, CRect(0, 0, 1000000, -1000000), 0);
         target.RestoreDC(nSaved);
         buffer.Present(&dc);
     } catch (const char*) {
@@ -68,16 +71,9 @@ void CKToolTipCtrl::OnWindowPosChanging(WINDOWPOS* lpwndpos) {
     } else {
         CClientDC dc(this);
         const int nSaved = dc.SaveDC();
-        dc.SetMapMode(MM_HIMETRIC);
-        CPoint ptExtent;
-        {
-            CGHTMLTextPainter text;
-            text.SetGHTMLText(strText);
-            text.SetFormatParams(m_params);
-            text.SetMaxWidth(-1);
-            text.Format(&dc);
-            ptExtent = CPoint(text.GetWidth(), text.GetHeight());
-        }
+        KelmSetHimetricMapping(&dc);
+        const CGHTMLTextPainter& text = LaidOutText(dc);
+        CPoint ptExtent(text.GetWidth(), text.GetHeight());
         dc.LPtoDP(&ptExtent);
         dc.RestoreDC(nSaved);
 

@@ -5,6 +5,7 @@
 #include <kelm/KelmDefs.h>
 
 #include <FormatTextParams.h>
+#include <GHTMLTextPainter.h>
 
 /// The platform tooltip control with its text painted as Glyphor markup on the look's background.
 /// The window is sized from the laid-out text and kept on the screen; tools, timing and the text
@@ -40,6 +41,10 @@ public:
     FormatTextParams m_params;
 
 protected:
+    /// Lays the tip's text out for dc (MM_HIMETRIC), again only when the text, the record or the
+    /// mapping changed since the last time.
+    CGHTMLTextPainter& LaidOutText(CDC& dc);
+
     // Message handlers (the messages are listed in the class description).
     /// @cond HANDLERS
     afx_msg void OnPaint();
@@ -47,4 +52,7 @@ protected:
     afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
     DECLARE_MESSAGE_MAP()
     /// @endcond
+
+private:
+    CGHTMLTextPainter m_text;
 };

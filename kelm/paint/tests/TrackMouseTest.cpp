@@ -58,6 +58,11 @@ public:
             if (note.msg == msg) return &note;
         return nullptr;
     }
+    const Note* Last(UINT msg) const {
+        for (auto it = notes.rbegin(); it != notes.rend(); ++it)
+            if (it->msg == msg) return &*it;
+        return nullptr;
+    }
 
     std::vector<Note> notes;
 
@@ -410,8 +415,43 @@ TEST_F(TrackMouse, StressWithWindowsComingAndGoing) {
     EXPECT_TRUE(kt::PumpUntil([&] { return after.Hovers() == 1; }, 1000));
 }
 
+// Another process's window (kelm_tracking_bystander) takes real mouse input while this one
+// tracks: the service's hooks are this process's alone, so Kelm.dll is not loaded into it, and
+// the tracked window still gets its WM_MOUSELEAVE when the cursor moves over there.
+TEST_F(TrackMouse, AnotherProcessUnderTheCursorDoesNotLoadKelm) {
+    TrackedWnd a(kRectA);
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, MAX_PATH);
+    std::string cmd(path);
+    cmd = "\"" + cmd.substr(0, cmd.find_last_of("\\/") + 1) + "kelm_tracking_bystander.exe\" 500 100 200 200";
+    STARTUPINFOA si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi));
+    HWND hOther = NULL;
+    EXPECT_TRUE(kt::PumpUntil([&] { return (hOther = FindWindowA("KelmTrackBystander", NULL)) != NULL; }, 10000));
+
+    for (int round = 0; round < 3 && hOther != NULL; ++round) {
+        MoveAndPump(200 + round * 10, 200);
+        Track(a, TME_LEAVE | TME_HOVER, 5000);
+        const DWORD moved = GetTickCount();
+        kt::MoveCursor(600, 200 + round * 10);
+        ASSERT_TRUE(kt::PumpUntil([&] { return a.Leaves() == round + 1; }, 1000));
+        std::printf("[ measure  ] leave into another process's window: %lu ms\n",
+                    a.Last(WM_MOUSELEAVE)->received - moved);
+        for (int step = 0; step < 5; ++step) MoveAndPump(560 + step * 20, 150 + step * 20);
+    }
+    if (hOther != NULL) PostMessageA(hOther, WM_CLOSE, 0, 0);
+    DWORD code = 1000;
+    if (WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+    else TerminateProcess(pi.hProcess, 1001);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    EXPECT_EQ(code, 0u) << "2: Kelm.dll was loaded into the other process; 3: it got no mouse input";
+    EXPECT_EQ(a.Hovers(), 0);
+}
+
 // kelm_tracking_host loads Kelm.dll at run time; each scenario checks its own outcome. It runs
-// on a desktop of its own: this process's global mouse hook would load Kelm into it otherwise.
+// on a desktop of its own, so that its input and windows stay apart from this process's.
 DWORD RunHost(const char* scenario, DWORD* elapsedMs) {
     static char desktop[] = "KelmTrackingHost";
     static HDESK hDesk = CreateDesktopA(desktop, NULL, NULL, 0, GENERIC_ALL, NULL);
