@@ -144,13 +144,7 @@ public:
 };
 
 CWnd* CreateButtonsPage() {
-    CButtonsPage* p = new CButtonsPage;
-    if (!p->Open()) {
-        if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
-        else delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CButtonsPage>();
 }
 
 // Checks "Pole wyboru" on the left and steps "Trzy stany" on the right from indeterminate to

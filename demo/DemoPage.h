@@ -19,6 +19,19 @@ struct DemoPageRegistrar {
 const std::vector<DemoPage>& DemoPages();
 
 // Helpers for pages.
+
+// Makes a page of class T and opens it with its Open(); a page that fails to open goes (its window
+// deletes it, or it is deleted) and the result is null.
+template <class T> CWnd* DemoOpenPage() {
+    T* p = new T;
+    if (!p->Open()) {
+        if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
+        else delete p;
+        return nullptr;
+    }
+    return p;
+}
+
 LPCSTR DemoWindowClass();
 CFont* DemoFont(int nHeight, bool bBold = false);
 // Sets a window's caption from code-page-1250 text (the system draws captions in Unicode).

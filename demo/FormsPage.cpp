@@ -137,13 +137,7 @@ BEGIN_MESSAGE_MAP(CFormsPage, CWnd)
 END_MESSAGE_MAP()
 
 CWnd* CreateFormsPage() {
-    CFormsPage* p = new CFormsPage;
-    if (!p->Open()) {
-        if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
-        else delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CFormsPage>();
 }
 
 // The text width of the first n characters of an edit's text, from its left margin.

@@ -100,13 +100,7 @@ public:
 };
 
 CWnd* CreateFramePage() {
-    CFramePage* p = new CFramePage;
-    if (!p->Open()) {
-        if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
-        else delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CFramePage>();
 }
 
 // Rests the pointer on the left frame's close button, which shows its hot shadow.

@@ -154,13 +154,7 @@ BEGIN_MESSAGE_MAP(CListsPage, CWnd)
 END_MESSAGE_MAP()
 
 CWnd* CreateListsPage() {
-    CListsPage* p = new CListsPage;
-    if (!p->Open()) {
-        if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
-        else delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CListsPage>();
 }
 
 // Selects "Czwartek" in the skinned list with a click, lets the bar catch up with the list,

@@ -142,13 +142,7 @@ BEGIN_MESSAGE_MAP(CLongListPage, CWnd)
 END_MESSAGE_MAP()
 
 CWnd* CreateLongListPage() {
-    CLongListPage* p = new CLongListPage;
-    if (!p->Open()) {
-        if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
-        else delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CLongListPage>();
 }
 
 // Clicks the jump button, then steps the selection one row down and back up with the keyboard.

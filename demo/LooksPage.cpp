@@ -92,12 +92,7 @@ public:
 };
 
 CWnd* CreateLooksPage() {
-    CLooksPage* p = new CLooksPage;
-    if (!p->Open()) {
-        delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CLooksPage>();
 }
 
 DemoPageRegistrar g_looks({"01_looks", &CreateLooksPage, nullptr});

@@ -96,11 +96,7 @@ BEGIN_MESSAGE_MAP(CMorsePage, CWnd)
 END_MESSAGE_MAP()
 
 CWnd* CreateMorsePage() {
-    CMorsePage* p = new CMorsePage;
-    if (p->Open()) return p;
-    if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
-    else delete p;
-    return nullptr;
+    return DemoOpenPage<CMorsePage>();
 }
 
 void Button(DWORD dwFlags) {

@@ -170,12 +170,7 @@ BEGIN_MESSAGE_MAP(CScrollBarsPage, CWnd)
 END_MESSAGE_MAP()
 
 CWnd* CreateScrollBarsPage() {
-    CScrollBarsPage* p = new CScrollBarsPage;
-    if (!p->Open()) {
-        delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CScrollBarsPage>();
 }
 
 void MouseButton(bool bDown) {

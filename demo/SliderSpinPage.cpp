@@ -95,12 +95,7 @@ BEGIN_MESSAGE_MAP(CSliderSpinPage, CWnd)
 END_MESSAGE_MAP()
 
 CWnd* CreateSliderSpinPage() {
-    CSliderSpinPage* p = new CSliderSpinPage;
-    if (!p->Open()) {
-        delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CSliderSpinPage>();
 }
 
 void Button(bool bDown) {

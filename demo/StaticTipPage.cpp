@@ -98,13 +98,7 @@ public:
 };
 
 CWnd* CreateStaticTipPage() {
-    CStaticTipPage* p = new CStaticTipPage;
-    if (!p->Open()) {
-        if (p->m_hWnd != NULL) p->DestroyWindow();  // deletes the page
-        else delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CStaticTipPage>();
 }
 
 // Rests the pointer on the label until the platform shows the tip (below the pointer, inside

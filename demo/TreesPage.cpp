@@ -100,12 +100,7 @@ BEGIN_MESSAGE_MAP(CTreesPage, CWnd)
 END_MESSAGE_MAP()
 
 CWnd* CreateTreesPage() {
-    CTreesPage* p = new CTreesPage;
-    if (!p->Open()) {
-        delete p;
-        return nullptr;
-    }
-    return p;
+    return DemoOpenPage<CTreesPage>();
 }
 
 // The row that shows an item, found by its text.
