@@ -95,36 +95,7 @@ void DemoClick(CWnd* pWnd, int x, int y, bool bLeft) {
 static bool SaveScreenshot(CWnd* pWnd, const std::string& path) {
     CRect rc;
     pWnd->GetWindowRect(&rc);
-    const int w = rc.Width(), h = rc.Height();
-    HDC hScreen = ::GetDC(NULL);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = NULL;
-    HBITMAP hDib = ::CreateDIBSection(hScreen, &bi, DIB_RGB_COLORS, &bits, NULL, 0);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hDib);
-    ::BitBlt(hMem, 0, 0, w, h, hScreen, rc.left, rc.top, SRCCOPY);
-    ::GdiFlush();
-    const DWORD stride = (w * 3 + 3) & ~3, size = stride * h;
-    BITMAPFILEHEADER fh = {};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
-    fh.bfSize = fh.bfOffBits + size;
-    bool ok = false;
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
-             std::fwrite(bits, 1, size, f) == size;
-        std::fclose(f);
-    }
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::DeleteObject(hDib);
-    ::ReleaseDC(NULL, hScreen);
-    return ok;
+    return DemoSaveScreenRect(rc, path);
 }
 
 namespace {

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "DemoListBox.h"
 #include "DemoPage.h"
 
 namespace {
@@ -23,17 +24,6 @@ const char* const kRegions[] = {"dolnośląskie",  "kujawsko-pomorskie", "lubels
                                 "świętokrzyskie", "warmińsko-mazurskie", "wielkopolskie", "zachodniopomorskie"};
 const char* const kMonths[] = {"styczeń", "luty",     "marzec",   "kwiecień",    "maj",      "czerwiec",
                                "lipiec",  "sierpień", "wrzesień", "październik", "listopad", "grudzień"};
-
-// Rows in the window's font, through DrawItemData: the rows and the combo box's face alike.
-class CFormListBox : public CKListBox {
-public:
-    int DrawItemData(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* p) override {
-        CFont* pOld = pDC->SelectObject(GetFont());
-        const int w = CKListBox::DrawItemData(pDC, rc, p);
-        pDC->SelectObject(pOld);
-        return w;
-    }
-};
 
 // The face's text sits where a row's does: two pixels in from the top and the left.
 class CFormComboBox : public CKComboBox {
@@ -55,8 +45,8 @@ public:
     void PostNcDestroy() override { delete this; }
 
     // A hidden owner-drawn list in the window's font, rows as high as the font needs.
-    CFormListBox* MakeList(UINT nID, int nHeight) {
-        CFormListBox* p = new CFormListBox;
+    CDemoListBox* MakeList(UINT nID, int nHeight) {
+        CDemoListBox* p = new CDemoListBox;
         p->Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
                   CRect(0, 0, 270, nHeight), this, nID);
         p->SetFont(DemoFont(15), FALSE);
@@ -72,7 +62,7 @@ public:
         edit.SetWindowText(pszText);
     }
 
-    void MakeCombo(CFormComboBox& combo, const CRect& rc, UINT nID, CFormListBox* pList, const char* const* items,
+    void MakeCombo(CFormComboBox& combo, const CRect& rc, UINT nID, CDemoListBox* pList, const char* const* items,
                    int nItems, int nSel) {
         combo.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, rc, this, nID);
         combo.SetFont(DemoFont(15), FALSE);

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "DemoListBox.h"
 #include "DemoPage.h"
 
 namespace {
@@ -44,18 +45,6 @@ const Row kRows[] = {
     {"Grudzień", false},
 };
 const int kRowCount = sizeof kRows / sizeof kRows[0];
-
-// The skinned list draws its rows in the window's font, through its DrawItemData: the row
-// painter and the popup both go through it.
-class CDemoListBox : public CKListBox {
-public:
-    int DrawItemData(CDC* pDC, const CRect& rc, DRAWITEMSTRUCT* p) override {
-        CFont* pOld = pDC->SelectObject(GetFont());
-        const int w = CKListBox::DrawItemData(pDC, rc, p);
-        pDC->SelectObject(pOld);
-        return w;
-    }
-};
 
 // A list box with disabled items as an application might draw it: system colours, disabled rows
 // greyed, the hot row tinted.
