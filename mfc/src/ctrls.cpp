@@ -5,6 +5,19 @@ IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
+namespace {
+// An item's text of nLen characters (LB_ERR/CB_ERR: no such item) read by get into rString;
+// empty when there is no item or no text.
+template <class Get> void ReadItemText(CString& rString, int nLen, Get get) {
+    if (nLen <= 0) {
+        rString.Empty();
+        return;
+    }
+    const int nGot = get(rString.GetBufferSetLength(nLen));
+    rString.ReleaseBuffer(nGot < 0 ? 0 : nGot);
+}
+}  // namespace
+
 BOOL CStatic::Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
 }
@@ -46,13 +59,7 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
 }
 
 void CListBox::GetText(int nIndex, CString& rString) const {
-    const int nLen = GetTextLen(nIndex);
-    if (nLen <= 0) {  // empty, or LB_ERR: no such item
-        rString.Empty();
-        return;
-    }
-    const int nGot = GetText(nIndex, rString.GetBufferSetLength(nLen));
-    rString.ReleaseBuffer(nGot < 0 ? 0 : nGot);
+    ReadItemText(rString, GetTextLen(nIndex), [&](LPSTR p) { return GetText(nIndex, p); });
 }
 
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
@@ -87,13 +94,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 }
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const {
-    const int nLen = GetLBTextLen(nIndex);
-    if (nLen <= 0) {  // empty, or CB_ERR: no such item
-        rString.Empty();
-        return;
-    }
-    const int nGot = GetLBText(nIndex, rString.GetBufferSetLength(nLen));
-    rString.ReleaseBuffer(nGot < 0 ? 0 : nGot);
+    ReadItemText(rString, GetLBTextLen(nIndex), [&](LPSTR p) { return GetLBText(nIndex, p); });
 }
 
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {}

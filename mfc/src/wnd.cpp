@@ -306,6 +306,23 @@ static void DetachFailedWindow(CWnd* pWnd, HWND hWndAttached) {
     if (hWndAttached != NULL && AfxWndMap().LookupPermanent(hWndAttached) == pWnd) pWnd->Detach();
 }
 
+// Runs make, which creates one window, with the creation hook attaching that window to pWnd on
+// this thread (nested creations keep theirs); a failed creation leaves pWnd without a window.
+template <class Make> static BOOL CreateHooked(CWnd* pWnd, Make make) {
+    ThreadState& ts = t_state;
+    HHOOK hOldHook = ts.hHookOldCbtFilter;
+    CWnd* pOldInit = ts.pWndInit;
+    ts.hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
+    ts.pWndInit = pWnd;
+    ts.hWndAttached = NULL;
+    const HWND hWnd = make();
+    ::UnhookWindowsHookEx(ts.hHookOldCbtFilter);
+    ts.hHookOldCbtFilter = hOldHook;
+    ts.pWndInit = pOldInit;
+    if (hWnd == NULL) DetachFailedWindow(pWnd, ts.hWndAttached);
+    return hWnd != NULL;
+}
+
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
                     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam) {
     CREATESTRUCTA cs;
@@ -326,19 +343,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         return FALSE;
     }
 
-    ThreadState& ts = t_state;
-    HHOOK hOldHook = ts.hHookOldCbtFilter;
-    CWnd* pOldInit = ts.pWndInit;
-    ts.hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
-    ts.pWndInit = this;
-    ts.hWndAttached = NULL;
-    HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    ::UnhookWindowsHookEx(ts.hHookOldCbtFilter);
-    ts.hHookOldCbtFilter = hOldHook;
-    ts.pWndInit = pOldInit;
-    if (hWnd == NULL) DetachFailedWindow(this, ts.hWndAttached);
-    return hWnd != NULL;
+    return CreateHooked(this, [&] {
+        return ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    });
 }
 
 // Dialog templates made into windows of objects (form views): the dialog manager's own
@@ -346,19 +354,10 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
 static INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst) {
-    ThreadState& ts = t_state;
-    HHOOK hOldHook = ts.hHookOldCbtFilter;
-    CWnd* pOldInit = ts.pWndInit;
-    ts.hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
-    ts.pWndInit = this;
-    ts.hWndAttached = NULL;
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst != NULL ? hInst : AfxGetResourceHandle(), lpDialogTemplate,
-                                             pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
-    ::UnhookWindowsHookEx(ts.hHookOldCbtFilter);
-    ts.hHookOldCbtFilter = hOldHook;
-    ts.pWndInit = pOldInit;
-    if (hWnd == NULL) DetachFailedWindow(this, ts.hWndAttached);
-    return hWnd != NULL;
+    return CreateHooked(this, [&] {
+        return ::CreateDialogIndirectParamA(hInst != NULL ? hInst : AfxGetResourceHandle(), lpDialogTemplate,
+                                            pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
+    });
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
