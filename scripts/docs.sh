@@ -28,4 +28,5 @@ if [ -s "$out/warnings.txt" ] || [ "$rc" -ne 0 ]; then
   echo "docs: $(wc -l < "$out/warnings.txt") warnings (undocumented public classes or members, or doc errors)" >&2
   exit 1
 fi
-echo "docs: $out/html/index.html ($(ls "$out/html"/class*.html | grep -vc -- '-members') classes)"
+pages=$(ls "$out/html"/class*.html | grep -v -e '-members\.html$' -e '/classes\.html$' | wc -l)
+echo "docs: $out/html/index.html ($pages class pages)"
